@@ -1,0 +1,30 @@
+#pragma once
+
+#include "ui/screen.h"
+
+namespace app {
+
+class frmSplash : public ui::Screen
+{
+    Q_OBJECT
+public:
+    frmSplash();
+
+    void Frame1_Click();
+    void Image1_Click();
+    void imgLogo_Click();
+    void Label1_Click();
+    void Label2_Click();
+    void Label3_Click();
+
+protected:
+    void Form_Click() override;
+    void Form_KeyPress(int keyAscii) override;
+    void closeRequested() override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void leave();
+};
+
+} // namespace app

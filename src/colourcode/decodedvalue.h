@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+namespace colourcode {
+
+// The texts one decoder tick reads and writes; a screen fills them from its controls.
+struct DecoderTexts
+{
+    // inputs
+    QString d1, d2, d3; // digit texts, "" or "0".."9"
+    QString multiplier; // list text of the multiplier band
+    QString tolerance;  // list text of the tolerance band
+    QString magnitude;  // "", "kilo" or "mega"
+    QString percent;    // "", "1", "2", "5", "10", "20"
+    // working texts, kept between ticks
+    QString value, fraction, scaled;
+    // outputs
+    QString minimum, minimumUnit, maximum, maximumUnit, toleranceValue;
+};
+
+// One tick of the value-and-range computation for two or three digits. A step whose
+// conversion or arithmetic fails is skipped and its target keeps its previous text.
+void decoderTick(DecoderTexts &t, int digitCount);
+
+} // namespace colourcode

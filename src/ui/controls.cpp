@@ -1,0 +1,392 @@
+#include "ui/controls.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+#include <QTimerEvent>
+
+#include <algorithm>
+#include <vector>
+
+namespace ui {
+namespace {
+
+QRect rectOf(const ControlDef &def)
+{
+    return QRect(pixels(def.left), pixels(def.top), pixels(def.width), pixels(def.height));
+}
+
+// The one clock behind every timer of the shortest interval.
+class FrameClock : public QObject
+{
+public:
+    static FrameClock &instance()
+    {
+        static FrameClock clock;
+        return clock;
+    }
+
+    void add(Timer *timer)
+    {
+        if (std::find(m_timers.begin(), m_timers.end(), timer) == m_timers.end())
+            m_timers.push_back(timer);
+        if (!m_clock.isActive())
+            m_clock.start(Timer::kFastestTickMs, Qt::PreciseTimer, this);
+    }
+
+    void remove(Timer *timer)
+    {
+        std::erase(m_timers, timer);
+        if (m_timers.empty())
+            m_clock.stop();
+    }
+
+protected:
+    void timerEvent(QTimerEvent *) override
+    {
+        // A handler may stop or destroy other timers (a back button unloads its screen).
+        const std::vector<Timer *> due = m_timers;
+        for (Timer *timer : due) {
+            if (std::find(m_timers.begin(), m_timers.end(), timer) != m_timers.end())
+                emit timer->ticked();
+        }
+    }
+
+private:
+    std::vector<Timer *> m_timers;
+    QBasicTimer m_clock;
+};
+
+bool usesFrameClock(int interval)
+{
+    return interval <= Timer::kFastestTickMs;
+}
+
+} // namespace
+
+QColor colourOf(quint32 value, const QPalette &palette, QPalette::ColorRole standardRole)
+{
+    if (value == kStandardColour)
+        return palette.color(standardRole);
+    if (value & 0x80000000u) {
+        switch (value & 0xff) {
+        case 0x08:
+            return palette.color(QPalette::WindowText);
+        case 0x14:
+            return palette.color(QPalette::Light);
+        default:
+            return palette.color(standardRole);
+        }
+    }
+    return QColor(int(value & 0xff), int((value >> 8) & 0xff), int((value >> 16) & 0xff));
+}
+
+QFont fontOf(Font font)
+{
+    // MS Sans Serif does not exist here; Liberation Sans is close and sized in pixels at
+    // 96 dpi, so the layout is the same whatever the desktop's font settings.
+    QFont f;
+    f.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    f.setStyleHint(QFont::SansSerif);
+    switch (font) {
+    case Font::Standard:
+        f.setPixelSize(11);
+        break;
+    case Font::Medium:
+        f.setPixelSize(13);
+        break;
+    case Font::Large:
+        f.setPixelSize(32);
+        break;
+    case Font::Bold:
+        f.setPixelSize(11);
+        f.setWeight(QFont::Bold);
+        break;
+    case Font::ArialBold:
+        f.setPixelSize(24);
+        f.setWeight(QFont::Bold);
+        break;
+    }
+    return f;
+}
+
+Label::Label(const ControlDef &def, QWidget *parent)
+    : QLabel(parent)
+    , m_backColour(def.backColour)
+    , m_foreColour(def.foreColour)
+    , m_transparent(def.flags & Flag::Transparent)
+    , m_border(def.flags & Flag::Border)
+{
+    setObjectName(QLatin1String(def.name));
+    setGeometry(rectOf(def));
+    setFont(fontOf(def.font));
+    setTextFormat(Qt::PlainText);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setWordWrap(true);
+    setMargin(0);
+    setIndent(0);
+    setFocusPolicy(Qt::NoFocus);
+    if (m_border) {
+        setFrameStyle(QFrame::Box | QFrame::Plain);
+        setLineWidth(1);
+    }
+    setText(QLatin1String(def.caption));
+    applyColours();
+    if (def.flags & Flag::Hidden)
+        setVisible(false);
+}
+
+void Label::setCaption(const QString &caption)
+{
+    if (caption != text())
+        setText(caption);
+}
+
+void Label::setBackColour(quint32 colour)
+{
+    if (colour == m_backColour)
+        return;
+    m_backColour = colour;
+    applyColours();
+}
+
+void Label::applyColours()
+{
+    QPalette pal = parentWidget() ? parentWidget()->palette() : palette();
+    pal.setColor(QPalette::Window, colourOf(m_backColour, pal, QPalette::Button));
+    pal.setColor(QPalette::WindowText, colourOf(m_foreColour, pal, QPalette::ButtonText));
+    setPalette(pal);
+    setAutoFillBackground(!m_transparent);
+}
+
+void Label::mousePressEvent(QMouseEvent *event)
+{
+    // A label swallows its clicks: the window behind it does not see them.
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void Label::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+    m_pressed = false;
+}
+
+CommandButton::CommandButton(const ControlDef &def, QWidget *parent)
+    : QPushButton(QLatin1String(def.caption), parent)
+{
+    setObjectName(QLatin1String(def.name));
+    setGeometry(rectOf(def));
+    setFont(fontOf(def.font));
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void CommandButton::paintEvent(QPaintEvent *)
+{
+    QStylePainter p(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QString caption = option.text;
+    option.text.clear();
+    p.drawControl(QStyle::CE_PushButton, option);
+
+    QRect area = rect().adjusted(3, 2, -3, -2);
+    if (isDown())
+        area.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
+                       style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
+    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                             QPalette::ButtonText));
+    p.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, caption);
+}
+
+void CommandButton::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+DropDownList::DropDownList(const ControlDef &def, QWidget *parent)
+    : QComboBox(parent)
+{
+    setObjectName(QLatin1String(def.name));
+    setFont(fontOf(def.font));
+    setEditable(false);
+    setMaxVisibleItems(8);
+    for (const char *item : def.items)
+        addItem(QLatin1String(item));
+    setCurrentIndex(-1);
+    // The closed box is as high as its design says; the list itself opens below it.
+    setGeometry(rectOf(def));
+    setFocusPolicy(Qt::StrongFocus);
+    connect(this, &QComboBox::activated, this, &DropDownList::clicked);
+}
+
+void DropDownList::setText(const QString &text)
+{
+    setCurrentIndex(findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+}
+
+TextBox::TextBox(const ControlDef &def, QWidget *parent)
+    : QLineEdit(QLatin1String(def.caption), parent)
+{
+    setObjectName(QLatin1String(def.name));
+    setGeometry(rectOf(def));
+    setFont(fontOf(def.font));
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+Timer::Timer(const ControlDef &def, QObject *parent)
+    : QObject(parent)
+    , m_interval(def.interval)
+{
+    setObjectName(QLatin1String(def.name));
+    setEnabled(true);
+}
+
+Timer::~Timer()
+{
+    stop();
+}
+
+void Timer::setEnabled(bool enabled)
+{
+    if (enabled == m_enabled)
+        return;
+    m_enabled = enabled;
+    if (enabled)
+        start();
+    else
+        stop();
+}
+
+void Timer::start()
+{
+    if (usesFrameClock(m_interval))
+        FrameClock::instance().add(this);
+    else
+        m_timer.start(m_interval, Qt::CoarseTimer, this);
+}
+
+void Timer::stop()
+{
+    FrameClock::instance().remove(this);
+    m_timer.stop();
+}
+
+void Timer::timerEvent(QTimerEvent *event)
+{
+    if (event->timerId() == m_timer.timerId())
+        emit ticked();
+}
+
+Image::Image(const ControlDef &def, QWidget *parent)
+    : QWidget(parent)
+    , m_pixmap(QLatin1String(def.caption))
+    , m_stretch(def.flags & Flag::Stretch)
+{
+    setObjectName(QLatin1String(def.name));
+    QRect r = rectOf(def);
+    if (!m_stretch && !m_pixmap.isNull())
+        r.setSize(m_pixmap.deviceIndependentSize().toSize());
+    setGeometry(r);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void Image::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    if (m_stretch) {
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawPixmap(rect(), m_pixmap);
+    } else {
+        p.drawPixmap(0, 0, m_pixmap);
+    }
+}
+
+void Image::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void Image::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+    m_pressed = false;
+}
+
+PictureBox::PictureBox(const ControlDef &def, QWidget *parent)
+    : QFrame(parent)
+    , m_pixmap(QLatin1String(def.caption))
+{
+    setObjectName(QLatin1String(def.name));
+    setGeometry(rectOf(def));
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(2);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void PictureBox::paintEvent(QPaintEvent *event)
+{
+    {
+        QPainter p(this);
+        const QRect inside = contentsRect();
+        p.setClipRect(inside);
+        p.drawPixmap(inside.topLeft(), m_pixmap);
+    }
+    QFrame::paintEvent(event);
+}
+
+Line::Line(const ControlDef &def, QWidget *parent)
+    : QWidget(parent)
+    , m_line(pixels(def.left), pixels(def.top), pixels(def.width), pixels(def.height))
+{
+    setObjectName(QLatin1String(def.name));
+    const QRect box = QRect(m_line.p1(), m_line.p2()).normalized();
+    setGeometry(box.adjusted(0, 0, 1, 1));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void Line::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setPen(QPen(palette().color(QPalette::WindowText), 0));
+    p.drawLine(m_line.translated(-pos()));
+}
+
+Frame::Frame(const ControlDef &def, QWidget *parent)
+    : QFrame(parent)
+{
+    setObjectName(QLatin1String(def.name));
+    setGeometry(rectOf(def));
+    setFrameStyle(QFrame::Box | QFrame::Sunken);
+    setLineWidth(1);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void Frame::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void Frame::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+    m_pressed = false;
+}
+
+} // namespace ui

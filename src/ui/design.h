@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <span>
+
+namespace ui {
+
+// Design values of a screen: positions in twips (15 to a pixel at 96 dpi), colours as
+// 0x00BBGGRR, or a colour of the desktop scheme when the top bit is set.
+inline constexpr int kTwipsPerPixel = 15;
+
+constexpr int pixels(int twips)
+{
+    return twips >= 0 ? (twips + kTwipsPerPixel / 2) / kTwipsPerPixel
+                      : -((-twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
+}
+
+inline constexpr quint32 kStandardColour = 0xFFFFFFFF;
+inline constexpr quint32 kSchemeWindowText = 0x80000008;
+inline constexpr quint32 kScheme3DHighlight = 0x80000014;
+
+enum class Kind { Label, CommandButton, DropDownList, TextBox, Timer, Image, PictureBox, Line, Frame };
+
+enum class Font {
+    Standard,  // MS Sans Serif 8.25 pt
+    Medium,    // MS Sans Serif 9.75 pt
+    Large,     // MS Sans Serif 24 pt
+    Bold,      // MS Sans Serif 8.25 pt, weight 700
+    ArialBold, // Arial 18 pt, weight 700
+};
+
+namespace Flag {
+enum : unsigned {
+    None = 0,
+    Hidden = 1,
+    Transparent = 2,
+    Border = 4,
+    Stretch = 8,
+};
+}
+
+struct ControlDef
+{
+    const char *name;
+    Kind kind;
+    int left = 0; // for a line: X1, Y1, X2, Y2
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    const char *caption = ""; // caption, text box text, or an image's resource path
+    quint32 backColour = kStandardColour;
+    quint32 foreColour = kStandardColour;
+    Font font = Font::Standard;
+    unsigned flags = Flag::None;
+    int tabIndex = -1;
+    std::span<const char *const> items = {};
+    int interval = 0;               // timer, in milliseconds
+    const char *container = nullptr; // the frame that holds the control
+};
+
+enum class Border { None, FixedSingle, FixedDialog, Sizable };
+enum class Placement { CentreScreen, WindowsDefault };
+
+struct WindowDef
+{
+    const char *caption;
+    int width; // client area, twips
+    int height;
+    Border border;
+    bool taskbarButton;
+    Placement placement;
+    const char *icon = nullptr;
+};
+
+} // namespace ui

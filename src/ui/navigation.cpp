@@ -1,0 +1,122 @@
+#include "ui/navigation.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+
+#include <array>
+
+namespace ui::navigation {
+namespace {
+
+struct Slot
+{
+    Factory factory;
+    QPointer<Screen> screen;
+};
+
+std::array<Slot, kScreenCount> &registry()
+{
+    static std::array<Slot, kScreenCount> s;
+    return s;
+}
+
+std::function<void()> &endAction()
+{
+    static std::function<void()> action = [] { QCoreApplication::exit(0); };
+    return action;
+}
+
+Slot &slotOf(ScreenId id)
+{
+    return registry()[size_t(id)];
+}
+
+constexpr ScreenId kToolScreens[] = {ScreenId::Form2, ScreenId::Form3, ScreenId::Form4,
+                                     ScreenId::Form5, ScreenId::Form6, ScreenId::Form7};
+
+} // namespace
+
+void setFactory(ScreenId id, Factory factory)
+{
+    slotOf(id).factory = std::move(factory);
+}
+
+bool isBuilt(ScreenId id)
+{
+    return bool(slotOf(id).factory);
+}
+
+Screen *screen(ScreenId id)
+{
+    return slotOf(id).screen.data();
+}
+
+Screen *load(ScreenId id)
+{
+    Slot &slot = slotOf(id);
+    if (!slot.screen && slot.factory)
+        slot.screen = slot.factory();
+    return slot.screen.data();
+}
+
+void show(ScreenId id)
+{
+    Screen *s = load(id);
+    if (!s)
+        return;
+    s->placeOnFirstShow();
+    s->show();
+    s->raise();
+    s->activateWindow();
+}
+
+void unload(ScreenId id)
+{
+    Slot &slot = slotOf(id);
+    Screen *s = slot.screen.data();
+    if (!s)
+        return;
+    slot.screen = nullptr;
+    s->stopTimers();
+    s->hide();
+    // The handler that unloads its own screen goes on running to its end.
+    s->deleteLater();
+}
+
+void setEndAction(std::function<void()> action)
+{
+    endAction() = std::move(action);
+}
+
+void end()
+{
+    endAction()();
+}
+
+void open(ScreenId id)
+{
+    load(id);
+    show(id);
+}
+
+void backToMenu(ScreenId id)
+{
+    unload(id);
+    show(ScreenId::Form1);
+}
+
+void leaveSplash()
+{
+    unload(ScreenId::frmSplash);
+    show(ScreenId::Form1);
+}
+
+void quit()
+{
+    for (ScreenId id : kToolScreens)
+        unload(id);
+    unload(ScreenId::Form1);
+    end();
+}
+
+} // namespace ui::navigation

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "ui/screen.h"
+
+#include <functional>
+
+namespace ui {
+
+// The screens and the four ways of moving between them. A screen has one instance while it
+// is loaded; unloading destroys it, and the next load starts again from its design values.
+namespace navigation {
+
+using Factory = std::function<Screen *()>;
+
+void setFactory(ScreenId id, Factory factory);
+bool isBuilt(ScreenId id);
+
+Screen *screen(ScreenId id); // nullptr while not loaded
+Screen *load(ScreenId id);   // loads it hidden, if built and not loaded
+void show(ScreenId id);      // loads it first if need be
+void unload(ScreenId id);
+void end();
+
+// What end() does; the program exits with status 0, tests watch instead.
+void setEndAction(std::function<void()> action);
+
+void open(ScreenId id);
+void backToMenu(ScreenId id);
+void leaveSplash();
+void quit();
+
+template<class T>
+T *screenAs(ScreenId id)
+{
+    return static_cast<T *>(screen(id));
+}
+
+} // namespace navigation
+} // namespace ui

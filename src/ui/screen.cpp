@@ -1,0 +1,196 @@
+#include "ui/screen.h"
+
+#include "ui/navigation.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace ui {
+namespace {
+
+const char *const kScreenNames[kScreenCount] = {"frmSplash", "Form1", "Form2", "Form3",
+                                                "Form4",     "Form5", "Form6", "Form7"};
+
+Qt::WindowFlags flagsFor(const WindowDef &window)
+{
+    if (!window.caption)
+        return Qt::SplashScreen | Qt::FramelessWindowHint;
+    // No control box: a title bar without system menu, close, minimise or maximise button.
+    // Dialogs without a taskbar button are transient for the program, as desktops expect.
+    const Qt::WindowFlags type = window.taskbarButton ? Qt::Window : Qt::Dialog;
+    return type | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+}
+
+} // namespace
+
+Screen::Screen(ScreenId id, const WindowDef &window, std::span<const ControlDef> controls)
+    : QWidget(nullptr, flagsFor(window))
+    , m_id(id)
+    , m_window(window)
+{
+    setObjectName(QLatin1String(kScreenNames[int(id)]));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setFont(fontOf(Font::Standard));
+    if (window.caption)
+        setWindowTitle(QLatin1String(window.caption));
+    if (window.icon)
+        setWindowIcon(QIcon(QLatin1String(window.icon)));
+    const QSize client(pixels(window.width), pixels(window.height));
+    if (window.border == Border::Sizable)
+        resize(client);
+    else
+        setFixedSize(client);
+    setBackgroundRole(QPalette::Button);
+    setAutoFillBackground(true);
+    setFocusPolicy(Qt::StrongFocus);
+    build(controls);
+}
+
+void Screen::build(std::span<const ControlDef> controls)
+{
+    auto containerOf = [this](const ControlDef &def) -> QWidget * {
+        if (!def.container)
+            return this;
+        QWidget *frame = findChild<QWidget *>(QLatin1String(def.container));
+        return frame ? frame : this;
+    };
+
+    std::vector<std::pair<int, QWidget *>> focusable;
+    std::vector<QWidget *> windowed;
+
+    for (const ControlDef &def : controls) {
+        if (def.kind == Kind::Frame)
+            windowed.push_back(new Frame(def, containerOf(def)));
+    }
+    // Labels, images and lines lie under everything else; the first in the design is on top.
+    for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
+        switch (it->kind) {
+        case Kind::Label:
+            new Label(*it, containerOf(*it));
+            break;
+        case Kind::Image:
+            new Image(*it, containerOf(*it));
+            break;
+        case Kind::Line:
+            new Line(*it, containerOf(*it));
+            break;
+        default:
+            break;
+        }
+    }
+    for (const ControlDef &def : controls) {
+        QWidget *w = nullptr;
+        switch (def.kind) {
+        case Kind::CommandButton:
+            w = new CommandButton(def, containerOf(def));
+            break;
+        case Kind::DropDownList:
+            w = new DropDownList(def, containerOf(def));
+            break;
+        case Kind::TextBox:
+            w = new TextBox(def, containerOf(def));
+            break;
+        case Kind::PictureBox:
+            w = new PictureBox(def, containerOf(def));
+            break;
+        case Kind::Timer:
+            new Timer(def, this);
+            break;
+        default:
+            break;
+        }
+        if (w) {
+            windowed.push_back(w);
+            focusable.emplace_back(def.tabIndex, w);
+        }
+    }
+    for (QWidget *w : windowed)
+        w->raise();
+
+    std::stable_sort(focusable.begin(), focusable.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (const auto &[index, w] : focusable)
+        m_tabOrder.push_back(w);
+    for (size_t i = 1; i < m_tabOrder.size(); ++i)
+        setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
+}
+
+void Screen::stopTimers()
+{
+    for (Timer *t : findChildren<Timer *>())
+        t->setEnabled(false);
+}
+
+void Screen::placeOnFirstShow()
+{
+    if (m_placed)
+        return;
+    m_placed = true;
+    if (m_window.placement != Placement::CentreScreen)
+        return;
+    QScreen *desktop = QGuiApplication::primaryScreen();
+    if (!desktop)
+        return;
+    const QRect area = desktop->availableGeometry();
+    QRect frame = frameGeometry();
+    frame.moveCenter(area.center());
+    move(frame.topLeft());
+}
+
+void Screen::closeRequested()
+{
+    navigation::backToMenu(m_id);
+}
+
+void Screen::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!m_focused) {
+        m_focused = true;
+        if (!m_tabOrder.empty())
+            m_tabOrder.front()->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void Screen::closeEvent(QCloseEvent *event)
+{
+    // The design has no close button; a desktop that closes the window anyway gets what the
+    // screen's own way out does, never a half-dead screen.
+    event->ignore();
+    closeRequested();
+}
+
+void Screen::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void Screen::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+    const bool click = m_pressed && event->button() == Qt::LeftButton
+                       && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    if (click)
+        Form_Click();
+}
+
+void Screen::keyPressEvent(QKeyEvent *event)
+{
+    const QString text = event->text();
+    if (!text.isEmpty()) {
+        event->accept();
+        Form_KeyPress(text.front().unicode());
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+} // namespace ui
