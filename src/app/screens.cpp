@@ -2,6 +2,8 @@
 
 #include "app/form1.h"
 #include "app/frmsplash.h"
+#include "decoders/form3.h"
+#include "decoders/form6.h"
 #include "ui/navigation.h"
 
 namespace app {
@@ -12,6 +14,8 @@ void registerScreens()
     namespace nav = ui::navigation;
     nav::setFactory(ScreenId::frmSplash, [] { return new frmSplash; });
     nav::setFactory(ScreenId::Form1, [] { return new Form1; });
+    nav::setFactory(ScreenId::Form3, [] { return new decoders::Form3; });
+    nav::setFactory(ScreenId::Form6, [] { return new decoders::Form6; });
 }
 
 } // namespace app

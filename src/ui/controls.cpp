@@ -127,6 +127,9 @@ Label::Label(const ControlDef &def, QWidget *parent)
     setMargin(0);
     setIndent(0);
     setFocusPolicy(Qt::NoFocus);
+    // Set explicitly: a child would otherwise take over its window's roles.
+    setBackgroundRole(QPalette::Window);
+    setForegroundRole(QPalette::WindowText);
     if (m_border) {
         setFrameStyle(QFrame::Box | QFrame::Plain);
         setLineWidth(1);

@@ -138,6 +138,8 @@ void Screen::placeOnFirstShow()
     if (!desktop)
         return;
     const QRect area = desktop->availableGeometry();
+    // The platform window knows its frame once it exists; centre the frame, not the client.
+    create();
     QRect frame = frameGeometry();
     frame.moveCenter(area.center());
     move(frame.topLeft());

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "ui/controls.h"
+#include "ui/navigation.h"
+#include "ui/screen.h"
+
+#include <QCoreApplication>
+#include <QTest>
+
+namespace screentest {
+
+// A choice made as the user makes it in the open list: the item becomes current, then the
+// list reports the activation.
+inline void choose(ui::DropDownList *list, const QString &text)
+{
+    const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    QVERIFY2(index >= 0, qPrintable(text));
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+}
+
+inline QString caption(ui::Screen *s, const char *name)
+{
+    auto *label = s->control<ui::Label>(name);
+    return label ? label->caption() : QStringLiteral("<missing %1>").arg(QLatin1String(name));
+}
+
+inline quint32 back(ui::Screen *s, const char *name)
+{
+    return s->control<ui::Label>(name)->backColour();
+}
+
+inline bool shown(ui::Screen *s, const char *name)
+{
+    return !s->control<QWidget>(name)->isHidden();
+}
+
+// Deletes the screens that unloads left for the event loop.
+inline void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+inline void unloadAll()
+{
+    for (int i = 0; i < ui::kScreenCount; ++i)
+        ui::navigation::unload(ui::ScreenId(i));
+    settle();
+}
+
+} // namespace screentest
