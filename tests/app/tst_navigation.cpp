@@ -315,6 +315,22 @@ private slots:
         QCOMPARE(m_ends, ends);
     }
 
+    void noCaptionIsCut_data()
+    {
+        QTest::addColumn<int>("screen");
+        for (int i = 0; i < kScreenCount; ++i)
+            QTest::newRow(qPrintable(QStringLiteral("screen %1").arg(i))) << i;
+    }
+    void noCaptionIsCut()
+    {
+        QFETCH(int, screen);
+        const ScreenId id = ScreenId(screen);
+        if (!nav::isBuilt(id))
+            QSKIP("not built");
+        nav::show(id);
+        QCOMPARE(screentest::cutCaptions(nav::screen(id)), QStringList());
+    }
+
 private:
     int m_ends = 0;
 };

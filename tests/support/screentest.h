@@ -42,6 +42,26 @@ inline void settle()
     QCoreApplication::processEvents();
 }
 
+// Labels whose caption needs more lines than the label shows in full.
+inline QStringList cutCaptions(ui::Screen *s)
+{
+    QStringList cut;
+    for (auto *label : s->findChildren<ui::Label *>()) {
+        if (label->isHidden() || label->caption().trimmed().isEmpty())
+            continue;
+        const QFontMetrics fm = label->fontMetrics();
+        const QRect inside = label->contentsRect();
+        const int needed = fm.boundingRect(QRect(0, 0, inside.width(), 100000),
+                                           Qt::TextWordWrap, label->caption())
+                                   .height()
+                / fm.lineSpacing();
+        const int shown = std::max(1, inside.height() / fm.lineSpacing());
+        if (needed > shown)
+            cut << label->objectName();
+    }
+    return cut;
+}
+
 inline void unloadAll()
 {
     for (int i = 0; i < ui::kScreenCount; ++i)

@@ -1,0 +1,96 @@
+// The cost of one timer tick, computation alone and through the screen's labels.
+// Prints one row per tick with its target.
+
+#include "app/screens.h"
+#include "colourcode/decodedvalue.h"
+#include "decoders/form3.h"
+#include "decoders/form6.h"
+#include "ui/navigation.h"
+
+#include <QApplication>
+
+#include <chrono>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+double nanosecondsPerCall(const std::function<void()> &f)
+{
+    using Clock = std::chrono::steady_clock;
+    for (int i = 0; i < 10000; ++i)
+        f();
+    double best = 1e30;
+    for (int round = 0; round < 5; ++round) {
+        const int n = 200000;
+        const auto start = Clock::now();
+        for (int i = 0; i < n; ++i)
+            f();
+        const double ns = std::chrono::duration<double, std::nano>(Clock::now() - start).count();
+        best = std::min(best, ns / n);
+    }
+    return best;
+}
+
+void row(const char *name, double ns, double targetNs)
+{
+    std::printf("%-44s %10.0f ns %10.0f ns  %s\n", name, ns, targetNs,
+                ns <= targetNs ? "met" : "MISSED");
+}
+
+void choose(ui::Screen *s, const char *list, const char *item)
+{
+    auto *l = s->control<ui::DropDownList>(list);
+    const int i = l->findText(QLatin1String(item));
+    l->setCurrentIndex(i);
+    emit l->activated(i);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    app::registerScreens();
+    ui::navigation::setEndAction([] {});
+
+    std::printf("%-44s %13s %13s\n", "tick", "measured", "target");
+
+    colourcode::DecoderTexts four;
+    four.d1 = QStringLiteral("4");
+    four.d2 = QStringLiteral("7");
+    four.multiplier = QStringLiteral("orange");
+    four.tolerance = QStringLiteral("gold");
+    four.magnitude = QStringLiteral("kilo");
+    four.percent = QStringLiteral("5");
+    row("decoder computation, four bands", nanosecondsPerCall([&] {
+            colourcode::decoderTick(four, 2);
+        }), 1000);
+
+    colourcode::DecoderTexts five = four;
+    five.d3 = QStringLiteral("0");
+    five.multiplier = QStringLiteral("red");
+    row("decoder computation, five bands", nanosecondsPerCall([&] {
+            colourcode::decoderTick(five, 3);
+        }), 1000);
+
+    ui::navigation::open(ui::ScreenId::Form3);
+    auto *form3 = ui::navigation::screenAs<decoders::Form3>(ui::ScreenId::Form3);
+    form3->timer("Timer1")->setEnabled(false);
+    for (auto [list, item] : {std::pair{"band1", "yellow"}, {"band2", "purple"},
+                              {"band3", "orange"}, {"band4", "gold"}})
+        choose(form3, list, item);
+    row("Form3 Timer1_Timer, unchanged result", nanosecondsPerCall([&] { form3->Timer1_Timer(); }),
+        2000);
+
+    ui::navigation::open(ui::ScreenId::Form6);
+    auto *form6 = ui::navigation::screenAs<decoders::Form6>(ui::ScreenId::Form6);
+    form6->timer("Timer1")->setEnabled(false);
+    for (auto [list, item] : {std::pair{"band1", "yellow"}, {"band2", "purple"},
+                              {"band3", "black"}, {"band4", "red"}, {"band5", "gold"}})
+        choose(form6, list, item);
+    row("Form6 Timer1_Timer, unchanged result", nanosecondsPerCall([&] { form6->Timer1_Timer(); }),
+        2000);
+    return 0;
+}
