@@ -1,0 +1,88 @@
+#include "calculator/form5.h"
+
+#include "calculator/formulas.h"
+#include "colourcode/numbertext.h"
+#include "ui/navigation.h"
+
+namespace calculator {
+namespace {
+
+using namespace ui;
+
+const WindowDef kWindow{"Resistor/Capacitor Calculator", 4605, 3900, Border::FixedSingle, true,
+                        Placement::CentreScreen};
+
+// clang-format off
+const ControlDef kControls[] = {
+        {.name = "Command1", .kind = Kind::CommandButton, .left = 360, .top = 0, .width = 1695, .height = 495, .caption = "series resistors", .tabIndex = 0},
+        {.name = "Command2", .kind = Kind::CommandButton, .left = 2040, .top = 0, .width = 1695, .height = 495, .caption = "parallel resistors", .tabIndex = 1},
+        {.name = "Command6", .kind = Kind::CommandButton, .left = 360, .top = 480, .width = 1695, .height = 495, .caption = "series capacitors", .tabIndex = 2},
+        {.name = "Command5", .kind = Kind::CommandButton, .left = 2040, .top = 480, .width = 1695, .height = 495, .caption = "parallel capacitors", .tabIndex = 3},
+        {.name = "val1", .kind = Kind::TextBox, .left = 720, .top = 1320, .width = 1575, .height = 285, .caption = "0", .tabIndex = 4},
+        {.name = "val2", .kind = Kind::TextBox, .left = 720, .top = 1680, .width = 1575, .height = 285, .caption = "0", .tabIndex = 5},
+        {.name = "Command4", .kind = Kind::CommandButton, .left = 360, .top = 2760, .width = 975, .height = 315, .caption = "clear", .tabIndex = 6},
+        {.name = "Command3", .kind = Kind::CommandButton, .left = 120, .top = 3240, .width = 4455, .height = 375, .caption = "back to main screen", .tabIndex = 7},
+        {.name = "Label1", .kind = Kind::Label, .left = 600, .top = 2040, .width = 1455, .height = 255, .flags = Flag::Border, .tabIndex = 8},
+        {.name = "Label2", .kind = Kind::Label, .left = 0, .top = 1320, .width = 855, .height = 255, .caption = "value 1", .tabIndex = 9},
+        {.name = "Label4", .kind = Kind::Label, .left = 0, .top = 1680, .width = 855, .height = 255, .caption = "value 2", .tabIndex = 10},
+};
+// clang-format on
+
+} // namespace
+
+Form5::Form5()
+    : Screen(ScreenId::Form5, kWindow, kControls)
+{
+    m_val1 = control<TextBox>("val1");
+    m_val2 = control<TextBox>("val2");
+    m_Label1 = control<Label>("Label1");
+    auto button = [this](const char *name) { return control<CommandButton>(name); };
+    connect(button("Command1"), &CommandButton::clicked, this, &Form5::Command1_Click);
+    connect(button("Command2"), &CommandButton::clicked, this, &Form5::Command2_Click);
+    connect(button("Command3"), &CommandButton::clicked, this, &Form5::Command3_Click);
+    connect(button("Command4"), &CommandButton::clicked, this, &Form5::Command4_Click);
+    connect(button("Command5"), &CommandButton::clicked, this, &Form5::Command5_Click);
+    connect(button("Command6"), &CommandButton::clicked, this, &Form5::Command6_Click);
+}
+
+void Form5::show(std::optional<double> result)
+{
+    // A value that is not a number, or a formula that cannot be computed, leaves the result
+    // as it was.
+    if (result)
+        m_Label1->setCaption(colourcode::toText(*result));
+}
+
+void Form5::Command1_Click()
+{
+    show(sum(m_val1->text(), m_val2->text()));
+}
+
+void Form5::Command5_Click()
+{
+    show(sum(m_val1->text(), m_val2->text()));
+}
+
+void Form5::Command2_Click()
+{
+    show(reciprocal(m_val1->text(), m_val2->text()));
+}
+
+void Form5::Command6_Click()
+{
+    show(reciprocal(m_val1->text(), m_val2->text()));
+}
+
+void Form5::Command4_Click()
+{
+    m_val1->setText(QStringLiteral("0"));
+    m_val2->setText(QStringLiteral("0"));
+    m_Label1->setCaption(QString());
+}
+
+void Form5::Command3_Click()
+{
+    navigation::backToMenu(id());
+}
+
+} // namespace calculator
