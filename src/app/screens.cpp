@@ -6,6 +6,8 @@
 #include "chart/form2.h"
 #include "decoders/form3.h"
 #include "decoders/form6.h"
+#include "encoders/form4.h"
+#include "encoders/form7.h"
 #include "ui/navigation.h"
 
 namespace app {
@@ -20,6 +22,8 @@ void registerScreens()
     nav::setFactory(ScreenId::Form5, [] { return new calculator::Form5; });
     nav::setFactory(ScreenId::Form3, [] { return new decoders::Form3; });
     nav::setFactory(ScreenId::Form6, [] { return new decoders::Form6; });
+    nav::setFactory(ScreenId::Form4, [] { return new encoders::Form4; });
+    nav::setFactory(ScreenId::Form7, [] { return new encoders::Form7; });
 }
 
 } // namespace app

@@ -78,6 +78,15 @@ const BandColour *findByListName(QStringView name)
     return nullptr;
 }
 
+const BandColour *findByToleranceText(QStringView text)
+{
+    for (const BandColour &entry : kTable) {
+        if (entry.tolerance && text == QLatin1String(entry.tolerance->listText))
+            return &entry;
+    }
+    return nullptr;
+}
+
 ListItems firstDigitItems()
 {
     return kFirstDigitItems;

@@ -48,6 +48,8 @@ struct BandColour
 
 std::span<const BandColour> table();
 const BandColour *findByListName(QStringView name);
+// By the tolerance text of the encoders' lists: "1%" ... "20%".
+const BandColour *findByToleranceText(QStringView text);
 
 using ListItems = std::span<const char *const>;
 ListItems firstDigitItems();

@@ -209,7 +209,7 @@ private slots:
         Screen *s = nav::screen(id);
         QTEST(s->windowTitle(), "title");
         QTEST(s->size(), "size");
-        QVERIFY(s->windowFlags() & Qt::Dialog); // no taskbar button
+        QCOMPARE(s->windowType(), Qt::Dialog); // no taskbar button
         for (auto *list : s->findChildren<DropDownList *>())
             QCOMPARE(list->text(), QString());
         for (const char *name : {"Label2", "Label17", "Label3", "Label16", "Label4", "Label15",

@@ -1,0 +1,197 @@
+#include "encoders/encoderrange.h"
+
+#include "colourcode/bandcolour.h"
+#include "colourcode/numbertext.h"
+
+#include <cmath>
+
+namespace encoders {
+namespace {
+
+using colourcode::toNumber;
+using colourcode::toText;
+
+void assignIfFinite(QString &target, double value)
+{
+    if (std::isfinite(value))
+        target = toText(value);
+}
+
+void takeTolerance(const QString &tolerance, RangeTexts &t)
+{
+    if (const auto *colour = colourcode::findByToleranceText(tolerance))
+        t.fraction = QLatin1String(colour->tolerance->fraction);
+}
+
+enum class Source { Copy, Scale };
+
+// One block of the range: the scaled value, then minimum and maximum with their unit.
+// The maximum of the four-band copies is computed from the digit text itself.
+void runBlock(RangeTexts &t, Source source, double divisor, const char *unit,
+              bool maximumFromDigits = false)
+{
+    if (source == Source::Copy) {
+        t.scaled = t.digits;
+    } else if (const auto v = toNumber(t.digits)) {
+        assignIfFinite(t.scaled, *v / divisor);
+    }
+    const auto f = toNumber(t.fraction);
+    const auto s = toNumber(t.scaled);
+    if (s && f)
+        assignIfFinite(t.minimum, *s - *f * *s);
+    t.minimumUnit = QLatin1String(unit);
+    const auto v = maximumFromDigits ? toNumber(t.digits) : s;
+    if (v && f)
+        assignIfFinite(t.maximum, *f * *v + *v);
+    t.maximumUnit = QLatin1String(unit);
+}
+
+bool is(const QString &text, const char *literal)
+{
+    return text == QLatin1String(literal);
+}
+
+} // namespace
+
+void fourBandRangeTick(const FourBandChoice &c, RangeTexts &t)
+{
+    // A point or a letter decides band 3; a unit still kept in the disabled unit list must not
+    // count as well, or the range would contradict the bands and the value text.
+    const bool pointOrLetter =
+            is(c.combo1, ".") || is(c.combo1, "k") || is(c.combo1, "M") || is(c.combo2, ".");
+    static const QString noUnit;
+    const QString &u = pointOrLetter ? noUnit : c.number3;
+
+    const QString d = c.number1 + c.number2;
+    t.digits = d;
+    if (is(u, "0 ohm"))
+        t.digits = d + QLatin1String("0");
+    if (is(u, " Kohm"))
+        t.digits = d + QLatin1String("000");
+    if (is(u, "0 Kohm"))
+        t.digits = d + QLatin1String("0000");
+    if (is(c.combo1, "M"))
+        t.digits = d + QLatin1String("00000");
+    if (is(u, " Mohm"))
+        t.digits = d + QLatin1String("000000");
+    if (is(c.combo1, "."))
+        t.digits = c.number1 + QLatin1Char('.') + c.number2;
+    if (is(c.combo2, "."))
+        t.digits = QLatin1Char('.') + d;
+
+    takeTolerance(c.tolerance, t);
+
+    if (is(c.combo1, "."))
+        runBlock(t, Source::Copy, 1, "ohm", true);
+    if (is(c.combo2, "."))
+        runBlock(t, Source::Copy, 1, "ohm", true);
+    if (is(u, " ohm"))
+        runBlock(t, Source::Copy, 1, "ohm", true);
+    if (is(u, "0 ohm"))
+        runBlock(t, Source::Copy, 1, "ohm", true);
+    if (is(c.combo1, "k"))
+        runBlock(t, Source::Scale, 10, "Kohm");
+    if (is(u, " Kohm"))
+        runBlock(t, Source::Scale, 1e3, "Kohm");
+    if (is(u, "0 Kohm"))
+        runBlock(t, Source::Scale, 1e3, "Kohm");
+    if (is(c.combo1, "M"))
+        runBlock(t, Source::Scale, 1e6, "Mohm");
+    if (is(u, " Mohm"))
+        runBlock(t, Source::Scale, 1e6, "Mohm");
+
+    t.toleranceText = c.tolerance;
+}
+
+void fiveBandRangeTick(const FiveBandChoice &c, RangeTexts &t)
+{
+    // The megohm choices append one zero fewer and are divided by 100 000.
+    const QString d = c.number1 + c.number2 + c.digit3;
+    t.digits = d;
+    if (is(c.combo2, "."))
+        t.digits = c.number1 + QLatin1Char('.') + c.number2 + c.digit3;
+    if (is(c.combo2, "k"))
+        t.digits = d + QLatin1String("0");
+    if (is(c.combo2, "M"))
+        t.digits = d + QLatin1String("000");
+    if (is(c.multiplier, " ohm"))
+        t.digits = d;
+    if (is(c.multiplier, " Mohm"))
+        t.digits = d + QLatin1String("00000");
+    if (is(c.combo1, "M"))
+        t.digits = d + QLatin1String("0000");
+    if (is(c.combo1, "k"))
+        t.digits = d + QLatin1String("00");
+    if (is(c.combo1, "."))
+        t.digits = c.number1 + c.number2 + QLatin1Char('.') + c.digit3;
+
+    takeTolerance(c.tolerance, t);
+
+    if (is(c.combo1, "."))
+        runBlock(t, Source::Copy, 1, "ohm");
+    if (is(c.combo2, "."))
+        runBlock(t, Source::Copy, 1, "ohm");
+    if (is(c.combo2, "k"))
+        runBlock(t, Source::Scale, 1e3, "kohm");
+    if (is(c.combo2, "M"))
+        runBlock(t, Source::Scale, 1e5, "Mohm");
+    if (is(c.multiplier, " ohm"))
+        runBlock(t, Source::Copy, 1, "ohm");
+    if (is(c.combo1, "k"))
+        runBlock(t, Source::Scale, 1e3, "Kohm");
+    if (is(c.multiplier, " Kohm"))
+        runBlock(t, Source::Copy, 1, "Kohm");
+    if (is(c.combo1, "M"))
+        runBlock(t, Source::Scale, 1e5, "Mohm");
+    if (is(c.multiplier, " Mohm"))
+        runBlock(t, Source::Scale, 1e5, "Mohm");
+
+    t.toleranceText = c.tolerance;
+}
+
+QString fourBandValueText(const FourBandChoice &c)
+{
+    const QString tail = QLatin1Char(' ') + c.tolerance;
+    QString text = c.combo2 + c.number1 + c.combo1 + c.number2 + c.number3 + tail;
+    if (is(c.combo1, " "))
+        text = c.number1 + c.number2 + c.number3 + tail;
+    if (is(c.combo2, " "))
+        text = c.number1 + c.number2 + c.number3 + tail;
+    if (is(c.combo2, "."))
+        text = QLatin1Char('.') + c.number1 + c.number2 + QLatin1String(" ohms") + tail;
+    if (is(c.combo1, "."))
+        text = c.number1 + QLatin1Char('.') + c.number2 + QLatin1String(" ohms") + tail;
+    if (is(c.combo1, "k"))
+        text = c.number1 + QLatin1Char('.') + c.number2 + QLatin1String(" Kohms") + tail;
+    if (is(c.combo1, "M"))
+        text = c.number1 + QLatin1Char('.') + c.number2 + QLatin1String(" Mohms") + tail;
+    return text;
+}
+
+QString fiveBandValueText(const FiveBandChoice &c)
+{
+    const QString tail = QLatin1Char(' ') + c.tolerance;
+    const QString d = c.number1 + c.number2 + c.digit3;
+    QString text = c.number1 + c.combo2 + c.number2 + c.combo1 + c.digit3 + c.multiplier + tail;
+    if (is(c.combo1, " "))
+        text = d + c.multiplier + tail;
+    if (is(c.combo2, " "))
+        text = d + c.multiplier + tail;
+    const QString afterFirst = c.number1 + QLatin1Char('.') + c.number2 + c.digit3;
+    const QString afterSecond = c.number1 + c.number2 + QLatin1Char('.') + c.digit3;
+    if (is(c.combo2, "."))
+        text = afterFirst + QLatin1String(" ohms") + tail;
+    if (is(c.combo2, "k"))
+        text = afterFirst + QLatin1String(" Kohms") + tail;
+    if (is(c.combo2, "M"))
+        text = afterFirst + QLatin1String(" Mohms") + tail;
+    if (is(c.combo1, "."))
+        text = afterSecond + QLatin1String(" ohms") + tail;
+    if (is(c.combo1, "k"))
+        text = afterSecond + QLatin1String(" Kohms") + tail;
+    if (is(c.combo1, "M"))
+        text = afterSecond + QLatin1String(" Mohms") + tail;
+    return text;
+}
+
+} // namespace encoders

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+
+namespace encoders {
+
+// The working texts and results of an encoder's range computation, as its labels hold them.
+struct RangeTexts
+{
+    QString digits;   // the value written with its digits, a point or appended zeros
+    QString fraction; // the tolerance as a decimal fraction text
+    QString scaled;   // the value in the unit the range is shown in
+    QString minimum, minimumUnit, maximum, maximumUnit;
+    QString toleranceText;
+};
+
+// The list texts of the four-band encoder, left to right.
+struct FourBandChoice
+{
+    QString combo2; // point in front: " " or "."
+    QString number1;
+    QString combo1; // between the digits: " ", ".", "k" or "M"
+    QString number2;
+    QString number3; // unit: " ohm", "0 ohm", " Kohm", "0 Kohm", " Mohm"
+    QString tolerance;
+};
+
+// The list texts of the five-band encoder, left to right.
+struct FiveBandChoice
+{
+    QString number1;
+    QString combo2; // after the first digit: " ", ".", "k" or "M"
+    QString number2;
+    QString combo1; // after the second digit: " ", ".", "k" or "M"
+    QString digit3;
+    QString multiplier; // unit: " ", " ohm", " Kohm", " Mohm"
+    QString tolerance;
+};
+
+// One tick of each range computation. A step whose conversion or arithmetic fails is skipped
+// and its target keeps its previous text.
+void fourBandRangeTick(const FourBandChoice &choice, RangeTexts &t);
+void fiveBandRangeTick(const FiveBandChoice &choice, RangeTexts &t);
+
+// The value as one line of text, as the lists spell it.
+QString fourBandValueText(const FourBandChoice &choice);
+QString fiveBandValueText(const FiveBandChoice &choice);
+
+} // namespace encoders

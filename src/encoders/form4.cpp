@@ -1,0 +1,198 @@
+#include "encoders/form4.h"
+
+namespace encoders {
+namespace {
+
+using namespace ui;
+namespace cc = colourcode;
+
+constexpr quint32 kBody = cc::kFourBandBody;
+constexpr quint32 kWhite = cc::rgb(255, 255, 255);
+
+const char *const kLeadingPoint[] = {" ", "."};
+const char *const kFirstDigit[] = {"1", "2", "3", "4", "5", "6", "7", "8", "9"};
+const char *const kPointOrLetter[] = {" ", ".", "k", "M"};
+const char *const kDigit[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
+const char *const kUnits[] = {" ohm", "0 ohm", " Kohm", "0 Kohm", " Mohm"};
+const char *const kTolerances[] = {"1%", "2%", "5%", "10%", "20%"};
+
+const WindowDef kWindow{"Value to Colours", 6840, 4035, Border::FixedSingle, true,
+                        Placement::CentreScreen};
+
+// The lines lie on top of the drawing, in which the body pieces cover the bands' edges. Each
+// colour name lies on top of the one to its left, whose end it overlaps.
+// clang-format off
+const ControlDef kControls[] = {
+        {.name = "Command2", .kind = Kind::CommandButton, .left = 1200, .top = 120, .width = 2655, .height = 315, .caption = "back to main window", .tabIndex = 8},
+        {.name = "Combo2", .kind = Kind::DropDownList, .left = 240, .top = 1080, .width = 510, .height = 315, .tabIndex = 0, .items = kLeadingPoint},
+        {.name = "number1", .kind = Kind::DropDownList, .left = 720, .top = 1080, .width = 495, .height = 315, .tabIndex = 1, .items = kFirstDigit},
+        {.name = "combo1", .kind = Kind::DropDownList, .left = 1200, .top = 1080, .width = 495, .height = 315, .tabIndex = 2, .items = kPointOrLetter},
+        {.name = "number2", .kind = Kind::DropDownList, .left = 1680, .top = 1080, .width = 495, .height = 315, .tabIndex = 3, .items = kDigit},
+        {.name = "number3", .kind = Kind::DropDownList, .left = 2280, .top = 1080, .width = 975, .height = 315, .tabIndex = 4, .items = kUnits},
+        {.name = "tolerance", .kind = Kind::DropDownList, .left = 3240, .top = 1080, .width = 735, .height = 315, .tabIndex = 5, .items = kTolerances},
+        {.name = "Timer1", .kind = Kind::Timer, .interval = 100},
+        {.name = "Timer2", .kind = Kind::Timer, .interval = 100},
+        {.name = "Timer3", .kind = Kind::Timer, .interval = 1},
+
+        {.name = "Line4", .kind = Kind::Line, .left = 1680, .top = 2760, .width = 1560, .height = 3000},
+        {.name = "Line3", .kind = Kind::Line, .left = 2280, .top = 2760, .width = 2280, .height = 3000},
+        {.name = "Line2", .kind = Kind::Line, .left = 2760, .top = 2760, .width = 2880, .height = 3000},
+        {.name = "Line1", .kind = Kind::Line, .left = 3720, .top = 3000, .width = 3600, .height = 2760},
+        {.name = "Label10", .kind = Kind::Label, .left = 1440, .top = 1440, .width = 2295, .height = 135, .backColour = kWhite},
+        {.name = "Label9", .kind = Kind::Label, .left = 1440, .top = 2760, .width = 2295, .height = 135, .backColour = kWhite},
+        {.name = "Label8", .kind = Kind::Label, .left = 1440, .top = 1560, .width = 255, .height = 1215, .backColour = kBody},
+        {.name = "Label7", .kind = Kind::Label, .left = 2040, .top = 1560, .width = 135, .height = 1215, .backColour = kBody},
+        {.name = "Label6", .kind = Kind::Label, .left = 2520, .top = 1560, .width = 135, .height = 1215, .backColour = kBody},
+        {.name = "Label5", .kind = Kind::Label, .left = 3000, .top = 1560, .width = 375, .height = 1215, .backColour = kBody},
+        {.name = "Image2", .kind = Kind::Image, .left = 3720, .top = 1440, .width = 960, .height = 1470, .caption = ":/art/end4-right.png"},
+        {.name = "Label4", .kind = Kind::Label, .left = 3360, .top = 1560, .width = 375, .height = 1215, .backColour = kBody},
+        {.name = "Label3", .kind = Kind::Label, .left = 2640, .top = 1560, .width = 375, .height = 1215, .backColour = kBody},
+        {.name = "Label2", .kind = Kind::Label, .left = 2160, .top = 1560, .width = 375, .height = 1215, .backColour = kBody},
+        {.name = "Label1", .kind = Kind::Label, .left = 1680, .top = 1560, .width = 375, .height = 1215, .backColour = kBody},
+        {.name = "Image1", .kind = Kind::Image, .left = 480, .top = 1440, .width = 990, .height = 1470, .caption = ":/art/end4-left.png"},
+
+        {.name = "Label14", .kind = Kind::Label, .left = 3720, .top = 3000, .width = 735, .height = 255, .flags = Flag::Border},
+        {.name = "Label13", .kind = Kind::Label, .left = 2760, .top = 3000, .width = 975, .height = 255, .flags = Flag::Border},
+        {.name = "Label12", .kind = Kind::Label, .left = 2040, .top = 3000, .width = 975, .height = 255, .flags = Flag::Border},
+        {.name = "Label11", .kind = Kind::Label, .left = 1200, .top = 3000, .width = 855, .height = 255, .flags = Flag::Border},
+
+        {.name = "Label15", .kind = Kind::Label, .left = 840, .top = 840, .width = 2535, .height = 255, .font = Font::Bold, .flags = Flag::Border},
+        {.name = "Label20", .kind = Kind::Label, .left = 4920, .top = 960, .width = 1575, .height = 255, .caption = "Tolerance value"},
+        {.name = "Label21", .kind = Kind::Label, .left = 5040, .top = 1320, .width = 735, .height = 255, .flags = Flag::Border},
+        {.name = "Label17", .kind = Kind::Label, .left = 5040, .top = 1550, .width = 1215, .height = 255, .caption = "Minimum value"},
+        {.name = "minvalue", .kind = Kind::Label, .left = 5040, .top = 1800, .width = 1095, .height = 255, .flags = Flag::Border},
+        {.name = "multimin", .kind = Kind::Label, .left = 6120, .top = 1800, .width = 495, .height = 255, .flags = Flag::Border},
+        {.name = "Label16", .kind = Kind::Label, .left = 5040, .top = 2160, .width = 1215, .height = 255, .caption = "Maximum value"},
+        {.name = "maxvalue", .kind = Kind::Label, .left = 5040, .top = 2400, .width = 1095, .height = 255, .flags = Flag::Border},
+        {.name = "multimax", .kind = Kind::Label, .left = 6120, .top = 2400, .width = 495, .height = 255, .flags = Flag::Border},
+        {.name = "Label18", .kind = Kind::Label, .left = 1560, .top = 3600, .width = 1815, .height = 255, .flags = Flag::Hidden},
+        {.name = "Label19", .kind = Kind::Label, .left = 3840, .top = 3480, .width = 975, .height = 255, .flags = Flag::Hidden},
+        {.name = "Label28", .kind = Kind::Label, .left = 5160, .top = 3360, .width = 975, .height = 255, .flags = Flag::Hidden},
+};
+// clang-format on
+
+const UnitRow kUnitBands[] = {
+        {" ohm", cc::rgb(0, 0, 0), "Black"},         {"0 ohm", cc::rgb(128, 64, 64), "Brown"},
+        {" Kohm", cc::rgb(255, 128, 1), "Orange"},   {"0 Kohm", cc::rgb(255, 255, 1), "Yellow"},
+        {" Mohm", cc::rgb(0, 0, 255), "blue"},
+};
+
+// The green multiplier here is (0,255,0), and the silver one is named in lower case.
+const PointRow kBetweenDigits[] = {
+        {".", true, cc::rgb(192, 192, 1), "Gold"},
+        {" ", false, kBody, ""},
+        {"k", true, cc::rgb(255, 0, 0), "Red"},
+        {"M", true, cc::rgb(0, 255, 0), "Green"},
+};
+const PointRow kInFront[] = {
+        {".", true, cc::rgb(176, 176, 176), "silver"},
+        {" ", false, kBody, ""},
+};
+
+} // namespace
+
+Form4::Form4()
+    : Encoder(ScreenId::Form4, kWindow, kControls, kBody)
+{
+    m_Combo2 = control<DropDownList>("Combo2");
+    m_number1 = control<DropDownList>("number1");
+    m_combo1 = control<DropDownList>("combo1");
+    m_number2 = control<DropDownList>("number2");
+    m_number3 = control<DropDownList>("number3");
+    m_tolerance = control<DropDownList>("tolerance");
+    m_Timer2 = timer("Timer2");
+    m_Label1 = control<Label>("Label1");
+    m_Label2 = control<Label>("Label2");
+    m_Label3 = control<Label>("Label3");
+    m_Label4 = control<Label>("Label4");
+    m_Label11 = control<Label>("Label11");
+    m_Label12 = control<Label>("Label12");
+    m_Label13 = control<Label>("Label13");
+    m_Label14 = control<Label>("Label14");
+
+    connect(m_number1, &DropDownList::clicked, this, &Form4::number1_Click);
+    connect(m_number2, &DropDownList::clicked, this, &Form4::number2_Click);
+    connect(m_combo1, &DropDownList::clicked, this, &Form4::combo1_Click);
+    connect(m_Combo2, &DropDownList::clicked, this, &Form4::Combo2_Click);
+    connect(m_tolerance, &DropDownList::clicked, this, &Form4::tolerance_Click);
+    connect(timer("Timer1"), &Timer::ticked, this, &Form4::Timer1_Timer);
+    connect(m_Timer2, &Timer::ticked, this, &Form4::Timer2_Timer);
+    connect(timer("Timer3"), &Timer::ticked, this, &Form4::Timer3_Timer);
+    connect(control<CommandButton>("Command2"), &CommandButton::clicked, this,
+            &Form4::Command2_Click);
+    Form_Load();
+}
+
+void Form4::Form_Load()
+{
+    m_Timer2->setEnabled(true);
+}
+
+void Form4::number1_Click()
+{
+    paintDigit(m_number1, m_Label1, m_Label11);
+}
+
+void Form4::number2_Click()
+{
+    paintDigit(m_number2, m_Label2, m_Label12);
+}
+
+void Form4::choosePoint(DropDownList *chooser, DropDownList *other,
+                        std::span<const PointRow> rows)
+{
+    const PointRow *row = pointRow(chooser, rows);
+    if (!row)
+        return;
+    // A point or a letter decides band 3 by itself: the unit list keeps its choice but is
+    // locked, and so is the other chooser.
+    m_Timer2->setEnabled(!row->lock);
+    other->setEnabled(!row->lock);
+    m_number3->setEnabled(!row->lock);
+    paintBand(m_Label3, m_Label13, row->colour, row->name);
+}
+
+void Form4::combo1_Click()
+{
+    choosePoint(m_combo1, m_Combo2, kBetweenDigits);
+}
+
+void Form4::Combo2_Click()
+{
+    choosePoint(m_Combo2, m_combo1, kInFront);
+}
+
+void Form4::tolerance_Click()
+{
+    paintTolerance(m_tolerance, m_Label4, m_Label14);
+}
+
+FourBandChoice Form4::choice() const
+{
+    return {m_Combo2->text(), m_number1->text(), m_combo1->text(),
+            m_number2->text(), m_number3->text(), m_tolerance->text()};
+}
+
+void Form4::Timer1_Timer()
+{
+    m_Label15->setCaption(fourBandValueText(choice()));
+}
+
+void Form4::Timer2_Timer()
+{
+    paintUnit(m_number3, kUnitBands, m_Label3, m_Label13);
+}
+
+void Form4::Timer3_Timer()
+{
+    RangeTexts t = readRange();
+    fourBandRangeTick(choice(), t);
+    writeRange(t);
+}
+
+void Form4::Command2_Click()
+{
+    back();
+}
+
+} // namespace encoders

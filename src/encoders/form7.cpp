@@ -1,0 +1,225 @@
+#include "encoders/form7.h"
+
+namespace encoders {
+namespace {
+
+using namespace ui;
+namespace cc = colourcode;
+
+constexpr quint32 kBody = cc::kFiveBandBody;
+constexpr quint32 kWhite = cc::rgb(255, 255, 255);
+
+const char *const kFirstDigit[] = {"1", "2", "3", "4", "5", "6", "7", "8", "9"};
+const char *const kPointOrLetter[] = {" ", ".", "k", "M"};
+const char *const kDigit[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
+const char *const kUnits[] = {" ", " ohm", " Kohm", " Mohm"};
+const char *const kTolerances[] = {"1%", "2%", "5%", "10%", "20%"};
+
+const WindowDef kWindow{"5 band value to colour code", 7185, 3600, Border::FixedDialog, false,
+                        Placement::WindowsDefault};
+
+// The lines lie on top of the drawing, in which each piece covers the one pixel it shares with
+// its neighbour in the order listed. Each colour name lies on top of the one to its left.
+// clang-format off
+const ControlDef kControls[] = {
+        {.name = "Command2", .kind = Kind::CommandButton, .left = 960, .top = 0, .width = 2655, .height = 315, .caption = "back to main window", .tabIndex = 7},
+        {.name = "number1", .kind = Kind::DropDownList, .left = 120, .top = 960, .width = 495, .height = 315, .tabIndex = 0, .items = kFirstDigit},
+        {.name = "Combo2", .kind = Kind::DropDownList, .left = 840, .top = 960, .width = 510, .height = 315, .tabIndex = 1, .items = kPointOrLetter},
+        {.name = "number2", .kind = Kind::DropDownList, .left = 1560, .top = 960, .width = 495, .height = 315, .tabIndex = 2, .items = kDigit},
+        {.name = "combo1", .kind = Kind::DropDownList, .left = 2280, .top = 960, .width = 495, .height = 315, .tabIndex = 3, .items = kPointOrLetter},
+        {.name = "digit3", .kind = Kind::DropDownList, .left = 2880, .top = 960, .width = 495, .height = 315, .tabIndex = 4, .items = kDigit},
+        {.name = "multiplier", .kind = Kind::DropDownList, .left = 3600, .top = 960, .width = 975, .height = 315, .tabIndex = 5, .items = kUnits},
+        {.name = "tolerance", .kind = Kind::DropDownList, .left = 4560, .top = 960, .width = 735, .height = 315, .tabIndex = 6, .items = kTolerances},
+        {.name = "Timer1", .kind = Kind::Timer, .interval = 100},
+        {.name = "Timer2", .kind = Kind::Timer, .interval = 100},
+        {.name = "Timer3", .kind = Kind::Timer, .interval = 1},
+
+        {.name = "Label5", .kind = Kind::Label, .left = 0, .top = 720, .width = 735, .height = 255, .caption = "1st digit", .flags = Flag::Border},
+        {.name = "Label27", .kind = Kind::Label, .left = 840, .top = 720, .width = 495, .height = 255, .caption = " D.P.", .flags = Flag::Border},
+        {.name = "Label29", .kind = Kind::Label, .left = 1440, .top = 720, .width = 735, .height = 255, .caption = "2nd digit", .flags = Flag::Border},
+        {.name = "Label30", .kind = Kind::Label, .left = 2280, .top = 720, .width = 495, .height = 255, .caption = "D.P.", .flags = Flag::Border},
+        {.name = "Label31", .kind = Kind::Label, .left = 2760, .top = 720, .width = 735, .height = 255, .caption = "3rd digit", .flags = Flag::Border},
+        {.name = "Label32", .kind = Kind::Label, .left = 3600, .top = 720, .width = 975, .height = 255, .caption = "multiplier", .flags = Flag::Border},
+        {.name = "Label33", .kind = Kind::Label, .left = 4560, .top = 720, .width = 735, .height = 255, .caption = "tolerance", .flags = Flag::Border},
+        {.name = "Label34", .kind = Kind::Label, .left = 5280, .top = 2760, .width = 1815, .height = 855, .caption = "D.P. = decimal point, includes multiplier values for x.x kilo and mega ohms"},
+
+        {.name = "Line4", .kind = Kind::Line, .left = 1440, .top = 2640, .width = 1440, .height = 3120},
+        {.name = "Line3", .kind = Kind::Line, .left = 2040, .top = 2640, .width = 2040, .height = 3120},
+        {.name = "Line5", .kind = Kind::Line, .left = 2760, .top = 2760, .width = 3000, .height = 3120},
+        {.name = "Line2", .kind = Kind::Line, .left = 3240, .top = 2640, .width = 3720, .height = 3120},
+        {.name = "Line1", .kind = Kind::Line, .left = 4800, .top = 3120, .width = 3840, .height = 2640},
+        {.name = "Label26", .kind = Kind::Label, .left = 3360, .top = 1440, .width = 255, .height = 1215, .backColour = kBody},
+        {.name = "Label24", .kind = Kind::Label, .left = 2400, .top = 1440, .width = 375, .height = 1215, .backColour = kBody},
+        {.name = "Label23", .kind = Kind::Label, .left = 3240, .top = 1440, .width = 135, .height = 1215, .backColour = kBody},
+        {.name = "Label22", .kind = Kind::Label, .left = 2760, .top = 1440, .width = 135, .height = 1215, .backColour = kBody},
+        {.name = "Image1", .kind = Kind::Image, .left = 240, .top = 1320, .width = 990, .height = 1470, .caption = ":/art/end5-left.png"},
+        {.name = "Label1", .kind = Kind::Label, .left = 1440, .top = 1440, .width = 375, .height = 1215, .backColour = kBody},
+        {.name = "Label2", .kind = Kind::Label, .left = 1920, .top = 1440, .width = 375, .height = 1215, .backColour = kBody},
+        {.name = "Label3", .kind = Kind::Label, .left = 2880, .top = 1440, .width = 375, .height = 1215, .backColour = kBody},
+        {.name = "Label4", .kind = Kind::Label, .left = 3600, .top = 1440, .width = 375, .height = 1215, .backColour = kBody},
+        {.name = "Image2", .kind = Kind::Image, .left = 3960, .top = 1320, .width = 960, .height = 1470, .caption = ":/art/end5-right.png"},
+        {.name = "Label6", .kind = Kind::Label, .left = 2280, .top = 1440, .width = 135, .height = 1215, .backColour = kBody},
+        {.name = "Label7", .kind = Kind::Label, .left = 1800, .top = 1440, .width = 135, .height = 1215, .backColour = kBody},
+        {.name = "Label8", .kind = Kind::Label, .left = 1200, .top = 1440, .width = 255, .height = 1215, .backColour = kBody},
+        {.name = "Label9", .kind = Kind::Label, .left = 1200, .top = 2640, .width = 3135, .height = 135, .backColour = kWhite},
+        {.name = "Label10", .kind = Kind::Label, .left = 1200, .top = 1320, .width = 3135, .height = 135, .backColour = kWhite},
+
+        {.name = "Label14", .kind = Kind::Label, .left = 4560, .top = 3120, .width = 735, .height = 255, .flags = Flag::Border},
+        {.name = "Label13", .kind = Kind::Label, .left = 3600, .top = 3120, .width = 975, .height = 255, .flags = Flag::Border},
+        {.name = "Label25", .kind = Kind::Label, .left = 2760, .top = 3120, .width = 855, .height = 255, .flags = Flag::Border},
+        {.name = "Label12", .kind = Kind::Label, .left = 1800, .top = 3120, .width = 975, .height = 255, .flags = Flag::Border},
+        {.name = "Label11", .kind = Kind::Label, .left = 960, .top = 3120, .width = 855, .height = 255, .flags = Flag::Border},
+
+        {.name = "Label15", .kind = Kind::Label, .left = 1200, .top = 360, .width = 2535, .height = 255, .font = Font::Bold, .flags = Flag::Border},
+        {.name = "Label20", .kind = Kind::Label, .left = 5400, .top = 720, .width = 1575, .height = 255, .caption = "Tolerance value"},
+        {.name = "Label21", .kind = Kind::Label, .left = 5520, .top = 1080, .width = 735, .height = 255, .flags = Flag::Border},
+        {.name = "Label17", .kind = Kind::Label, .left = 5400, .top = 1425, .width = 1215, .height = 255, .caption = "Minimum value"},
+        {.name = "minvalue", .kind = Kind::Label, .left = 5400, .top = 1680, .width = 1095, .height = 255, .flags = Flag::Border},
+        {.name = "multimin", .kind = Kind::Label, .left = 6480, .top = 1680, .width = 495, .height = 255, .flags = Flag::Border},
+        {.name = "Label16", .kind = Kind::Label, .left = 5400, .top = 2030, .width = 1215, .height = 255, .caption = "Maximum value"},
+        {.name = "maxvalue", .kind = Kind::Label, .left = 5400, .top = 2280, .width = 1095, .height = 255, .flags = Flag::Border},
+        {.name = "multimax", .kind = Kind::Label, .left = 6480, .top = 2280, .width = 495, .height = 255, .flags = Flag::Border},
+        {.name = "Label18", .kind = Kind::Label, .left = 1320, .top = 3480, .width = 1815, .height = 255, .flags = Flag::Hidden},
+        {.name = "Label19", .kind = Kind::Label, .left = 2520, .top = 3840, .width = 975, .height = 255, .flags = Flag::Hidden},
+        {.name = "Label28", .kind = Kind::Label, .left = 3600, .top = 3840, .width = 975, .height = 255, .flags = Flag::Hidden},
+};
+// clang-format on
+
+const UnitRow kUnitBands[] = {
+        {" ohm", cc::rgb(0, 0, 0), "Black"},
+        {" Kohm", cc::rgb(255, 128, 1), "Orange"},
+        {" Mohm", cc::rgb(0, 0, 255), "blue"},
+};
+
+// The yellow and green multipliers are (255,255,0) and (0,255,0) on this screen.
+const PointRow kAfterFirst[] = {
+        {".", true, cc::rgb(176, 176, 176), "Silver"},
+        {" ", false, kBody, ""},
+        {"k", true, cc::rgb(128, 64, 64), "Brown"},
+        {"M", true, cc::rgb(255, 255, 0), "Yellow"},
+};
+const PointRow kAfterSecond[] = {
+        {".", true, cc::rgb(192, 192, 1), "Gold"},
+        {" ", false, kBody, ""},
+        {"k", true, cc::rgb(255, 0, 0), "Red"},
+        {"M", true, cc::rgb(0, 255, 0), "Green"},
+};
+
+} // namespace
+
+Form7::Form7()
+    : Encoder(ScreenId::Form7, kWindow, kControls, kBody)
+{
+    m_number1 = control<DropDownList>("number1");
+    m_Combo2 = control<DropDownList>("Combo2");
+    m_number2 = control<DropDownList>("number2");
+    m_combo1 = control<DropDownList>("combo1");
+    m_digit3 = control<DropDownList>("digit3");
+    m_multiplier = control<DropDownList>("multiplier");
+    m_tolerance = control<DropDownList>("tolerance");
+    m_Timer2 = timer("Timer2");
+    m_Label1 = control<Label>("Label1");
+    m_Label2 = control<Label>("Label2");
+    m_Label24 = control<Label>("Label24");
+    m_Label3 = control<Label>("Label3");
+    m_Label4 = control<Label>("Label4");
+    m_Label11 = control<Label>("Label11");
+    m_Label12 = control<Label>("Label12");
+    m_Label25 = control<Label>("Label25");
+    m_Label13 = control<Label>("Label13");
+    m_Label14 = control<Label>("Label14");
+
+    connect(m_number1, &DropDownList::clicked, this, &Form7::number1_Click);
+    connect(m_number2, &DropDownList::clicked, this, &Form7::number2_Click);
+    connect(m_digit3, &DropDownList::clicked, this, &Form7::digit3_Click);
+    connect(m_Combo2, &DropDownList::clicked, this, &Form7::Combo2_Click);
+    connect(m_combo1, &DropDownList::clicked, this, &Form7::combo1_Click);
+    connect(m_tolerance, &DropDownList::clicked, this, &Form7::tolerance_Click);
+    connect(timer("Timer1"), &Timer::ticked, this, &Form7::Timer1_Timer);
+    connect(m_Timer2, &Timer::ticked, this, &Form7::Timer2_Timer);
+    connect(timer("Timer3"), &Timer::ticked, this, &Form7::Timer3_Timer);
+    connect(control<CommandButton>("Command2"), &CommandButton::clicked, this,
+            &Form7::Command2_Click);
+    Form_Load();
+}
+
+void Form7::Form_Load()
+{
+    m_Timer2->setEnabled(true);
+}
+
+void Form7::number1_Click()
+{
+    paintDigit(m_number1, m_Label1, m_Label11);
+}
+
+void Form7::number2_Click()
+{
+    paintDigit(m_number2, m_Label2, m_Label12);
+}
+
+void Form7::digit3_Click()
+{
+    paintDigit(m_digit3, m_Label24, m_Label25, "black");
+}
+
+void Form7::choosePoint(DropDownList *chooser, DropDownList *other,
+                        std::span<const PointRow> rows, bool releaseDropsUnit)
+{
+    const PointRow *row = pointRow(chooser, rows);
+    if (!row)
+        return;
+    // A point or a letter fixes the multiplier by itself: the unit goes back to " " and is
+    // locked with the other chooser.
+    m_multiplier->setEnabled(!row->lock);
+    if (row->lock || releaseDropsUnit)
+        m_multiplier->setText(QStringLiteral(" "));
+    other->setEnabled(!row->lock);
+    m_Timer2->setEnabled(!row->lock);
+    paintBand(m_Label3, m_Label13, row->colour, row->name);
+}
+
+void Form7::Combo2_Click()
+{
+    choosePoint(m_Combo2, m_combo1, kAfterFirst, true);
+}
+
+void Form7::combo1_Click()
+{
+    choosePoint(m_combo1, m_Combo2, kAfterSecond, false);
+}
+
+void Form7::tolerance_Click()
+{
+    paintTolerance(m_tolerance, m_Label4, m_Label14);
+}
+
+FiveBandChoice Form7::choice() const
+{
+    return {m_number1->text(), m_Combo2->text(),     m_number2->text(),  m_combo1->text(),
+            m_digit3->text(),  m_multiplier->text(), m_tolerance->text()};
+}
+
+void Form7::Timer1_Timer()
+{
+    m_Label15->setCaption(fiveBandValueText(choice()));
+}
+
+void Form7::Timer2_Timer()
+{
+    paintUnit(m_multiplier, kUnitBands, m_Label3, m_Label13);
+}
+
+void Form7::Timer3_Timer()
+{
+    RangeTexts t = readRange();
+    fiveBandRangeTick(choice(), t);
+    writeRange(t);
+}
+
+void Form7::Command2_Click()
+{
+    back();
+}
+
+} // namespace encoders
