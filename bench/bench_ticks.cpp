@@ -5,6 +5,8 @@
 #include "colourcode/decodedvalue.h"
 #include "decoders/form3.h"
 #include "decoders/form6.h"
+#include "encoders/form4.h"
+#include "encoders/form7.h"
 #include "ui/navigation.h"
 
 #include <QApplication>
@@ -92,5 +94,27 @@ int main(int argc, char **argv)
         choose(form6, list, item);
     row("Form6 Timer1_Timer, unchanged result", nanosecondsPerCall([&] { form6->Timer1_Timer(); }),
         2000);
+
+    ui::navigation::open(ui::ScreenId::Form4);
+    auto *form4 = ui::navigation::screenAs<encoders::Form4>(ui::ScreenId::Form4);
+    form4->stopTimers();
+    for (auto [list, item] : {std::pair{"number1", "4"}, {"number2", "7"}, {"number3", " Kohm"},
+                              {"tolerance", "5%"}})
+        choose(form4, list, item);
+    row("Form4 Timer1_Timer (value text)", nanosecondsPerCall([&] { form4->Timer1_Timer(); }),
+        2000);
+    row("Form4 Timer2_Timer (band 3)", nanosecondsPerCall([&] { form4->Timer2_Timer(); }), 2000);
+    row("Form4 Timer3_Timer (range)", nanosecondsPerCall([&] { form4->Timer3_Timer(); }), 2000);
+
+    ui::navigation::open(ui::ScreenId::Form7);
+    auto *form7 = ui::navigation::screenAs<encoders::Form7>(ui::ScreenId::Form7);
+    form7->stopTimers();
+    for (auto [list, item] : {std::pair{"number1", "4"}, {"number2", "7"}, {"digit3", "0"},
+                              {"multiplier", " Kohm"}, {"tolerance", "1%"}})
+        choose(form7, list, item);
+    row("Form7 Timer1_Timer (value text)", nanosecondsPerCall([&] { form7->Timer1_Timer(); }),
+        2000);
+    row("Form7 Timer2_Timer (band 4)", nanosecondsPerCall([&] { form7->Timer2_Timer(); }), 2000);
+    row("Form7 Timer3_Timer (range)", nanosecondsPerCall([&] { form7->Timer3_Timer(); }), 2000);
     return 0;
 }

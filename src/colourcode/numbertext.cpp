@@ -1,5 +1,6 @@
 #include "colourcode/numbertext.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -84,7 +85,37 @@ std::optional<double> toNumber(QStringView text)
     return negative ? -value : value;
 }
 
+namespace {
+
+QString format(double value);
+
+} // namespace
+
 QString toText(double value)
+{
+    // The timers convert the same few values on every tick; remembering the last texts makes
+    // an unchanged tick cheap and shares one string between the ticks.
+    struct Entry
+    {
+        double value = 0;
+        QString text = QStringLiteral("0");
+    };
+    thread_local std::array<Entry, 8> cache;
+    thread_local size_t next = 0;
+    for (const Entry &e : cache) {
+        if (std::memcmp(&e.value, &value, sizeof value) == 0)
+            return e.text;
+    }
+    Entry &slot = cache[next];
+    next = (next + 1) % cache.size();
+    slot.value = value;
+    slot.text = format(value);
+    return slot.text;
+}
+
+namespace {
+
+QString format(double value)
 {
     if (value == 0 || !std::isfinite(value))
         return QStringLiteral("0");
@@ -146,4 +177,5 @@ QString toText(double value)
     return QString::fromLatin1(out, o);
 }
 
+} // namespace
 } // namespace colourcode
