@@ -27,7 +27,18 @@ centred() {
     [ ${dx#-} -le 12 ] && [ ${dy#-} -le 30 ]
 }
 
-splash=$(timeout 20 xdotool search --sync --onlyvisible --classname ohmara | head -1)
+# polls: a search can fail outright while other windows come and go
+wait_window() {
+    local found
+    for _ in $(seq 200); do
+        found=$(xdotool search --onlyvisible "$@" 2>/dev/null | head -1)
+        [ -n "$found" ] && { echo "$found"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+splash=$(wait_window --classname ohmara)
 [ -n "$splash" ] || fail "no splash window"
 centred "$splash" 492 283 || fail "splash not centred or wrong size: $(geometry "$splash")"
 [ -z "$(xprop -id "$splash" WM_NAME | sed 's/^[^=]*= *//; s/"//g')" ] || fail "splash has a caption"
@@ -37,7 +48,7 @@ xprop -id "$splash" _NET_WM_WINDOW_TYPE | grep -q '= _NET_WM_WINDOW_TYPE_SPLASH'
 
 # a character key leaves the splash; the menu comes up centred
 xdotool key --window "$splash" x
-menu=$(timeout 10 xdotool search --sync --onlyvisible --name '^Ohmara V3\.1$' | head -1)
+menu=$(wait_window --name '^Ohmara V3\.1$')
 [ -n "$menu" ] || fail "no main menu after a key press"
 centred "$menu" 339 266 || fail "menu not centred or wrong size: $(geometry "$menu")"
 # a title bar without close, minimise or maximise button
