@@ -64,9 +64,12 @@ void show(ScreenId id)
     Screen *s = load(id);
     if (!s)
         return;
+    // A window shown anew comes up in front; one already shown is brought there.
+    const bool shownAlready = s->isVisible();
     s->placeOnFirstShow();
     s->show();
-    s->raise();
+    if (shownAlready)
+        s->raise();
     s->activateWindow();
 }
 

@@ -335,12 +335,5 @@ private:
     int m_ends = 0;
 };
 
-int main(int argc, char **argv)
-{
-    QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setQuitOnLastWindowClosed(false);
-    TestNavigation test;
-    return QTest::qExec(&test, argc, argv);
-}
+OHMARA_WIDGET_TEST_MAIN(TestNavigation)
 #include "tst_navigation.moc"

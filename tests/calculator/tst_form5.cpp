@@ -167,12 +167,5 @@ private:
     calculator::Form5 *m_s = nullptr;
 };
 
-int main(int argc, char **argv)
-{
-    QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setQuitOnLastWindowClosed(false);
-    TestForm5 test;
-    return QTest::qExec(&test, argc, argv);
-}
+OHMARA_WIDGET_TEST_MAIN(TestForm5)
 #include "tst_form5.moc"

@@ -181,12 +181,5 @@ private:
     Screen *m_s = nullptr;
 };
 
-int main(int argc, char **argv)
-{
-    QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setQuitOnLastWindowClosed(false);
-    TestChart test;
-    return QTest::qExec(&test, argc, argv);
-}
+OHMARA_WIDGET_TEST_MAIN(TestChart)
 #include "tst_chart.moc"

@@ -377,12 +377,5 @@ private slots:
     }
 };
 
-int main(int argc, char **argv)
-{
-    QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setQuitOnLastWindowClosed(false);
-    TestDecoders test;
-    return QTest::qExec(&test, argc, argv);
-}
+OHMARA_WIDGET_TEST_MAIN(TestDecoders)
 #include "tst_decoders.moc"

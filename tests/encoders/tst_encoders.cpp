@@ -477,12 +477,5 @@ private:
     }
 };
 
-int main(int argc, char **argv)
-{
-    QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setQuitOnLastWindowClosed(false);
-    TestEncoders test;
-    return QTest::qExec(&test, argc, argv);
-}
+OHMARA_WIDGET_TEST_MAIN(TestEncoders)
 #include "tst_encoders.moc"

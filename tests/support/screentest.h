@@ -4,7 +4,8 @@
 #include "ui/navigation.h"
 #include "ui/screen.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QStyleFactory>
 #include <QTest>
 
 namespace screentest {
@@ -69,4 +70,26 @@ inline void unloadAll()
     settle();
 }
 
+// The offscreen platform says on every raise that it cannot raise; call once the test runs.
+inline void quietRaiseWarnings()
+{
+    static QtMessageHandler previous = nullptr;
+    previous = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext &context, const QString &message) {
+                if (message != QLatin1String("This plugin does not support raise()"))
+                    previous(type, context, message);
+            });
+}
+
 } // namespace screentest
+
+// A widget test runs as the program does: Fusion style, and only the quit button ends it.
+#define OHMARA_WIDGET_TEST_MAIN(TestClass)                                                     \
+    int main(int argc, char **argv)                                                            \
+    {                                                                                          \
+        QApplication app(argc, argv);                                                          \
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));               \
+        QApplication::setQuitOnLastWindowClosed(false);                                        \
+        TestClass test;                                                                        \
+        return QTest::qExec(&test, argc, argv);                                                \
+    }

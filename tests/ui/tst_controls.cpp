@@ -315,11 +315,5 @@ private:
     TestScreen *m_screen = nullptr;
 };
 
-int main(int argc, char **argv)
-{
-    QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    TestControls test;
-    return QTest::qExec(&test, argc, argv);
-}
+OHMARA_WIDGET_TEST_MAIN(TestControls)
 #include "tst_controls.moc"
