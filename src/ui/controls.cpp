@@ -273,6 +273,21 @@ void Timer::setEnabled(bool enabled)
         stop();
 }
 
+void Timer::tickSoon()
+{
+    if (!m_enabled || !usesFrameClock(m_interval) || m_tickPending)
+        return;
+    m_tickPending = true;
+    QMetaObject::invokeMethod(
+            this,
+            [this] {
+                m_tickPending = false;
+                if (m_enabled)
+                    emit ticked();
+            },
+            Qt::QueuedConnection);
+}
+
 void Timer::start()
 {
     if (usesFrameClock(m_interval))

@@ -92,6 +92,9 @@ public:
     int interval() const { return m_interval; }
     bool isEnabled() const { return m_enabled; }
     void setEnabled(bool enabled);
+    // A user's choice wants its result at once: one tick of a shortest-interval timer as soon
+    // as the event loop is free, merged with any other tick already due.
+    void tickSoon();
 
     // How often the shortest timers tick, in milliseconds: one display frame at most.
     static constexpr int kFastestTickMs = 8;
@@ -108,6 +111,7 @@ private:
 
     int m_interval = 0;
     bool m_enabled = false;
+    bool m_tickPending = false;
     QBasicTimer m_timer;
 };
 

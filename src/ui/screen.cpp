@@ -113,6 +113,17 @@ void Screen::build(std::span<const ControlDef> controls)
     for (QWidget *w : windowed)
         w->raise();
 
+    // Results follow a choice within the same frame, not a clock period later.
+    const auto timers = findChildren<Timer *>();
+    auto tickSoon = [timers] {
+        for (Timer *t : timers)
+            t->tickSoon();
+    };
+    for (auto *list : findChildren<DropDownList *>())
+        connect(list, &DropDownList::clicked, this, tickSoon);
+    for (auto *button : findChildren<CommandButton *>())
+        connect(button, &CommandButton::clicked, this, tickSoon);
+
     std::stable_sort(focusable.begin(), focusable.end(),
                      [](const auto &a, const auto &b) { return a.first < b.first; });
     for (const auto &[index, w] : focusable)

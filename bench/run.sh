@@ -1,0 +1,115 @@
+#!/bin/bash
+# Measures Ohmara and prints every figure beside its target and, where there is one, the floor
+# set by a bare Qt Widgets program. Starts its own virtual display.
+#
+#   bash bench/run.sh                    all five figures as a table
+#   bash bench/run.sh random [N] [SEED]  a random user, N actions per screen (default 1000000)
+#   bash bench/run.sh fuzz [SECONDS]     the number conversions under libFuzzer (default 600)
+#   bash bench/run.sh soak [MINUTES]     all screens and a random user on a real display (30)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/deps.sh
+ohmara_install "${ohmara_packages_build[@]}" "${ohmara_packages_test[@]}" "${ohmara_packages_bench[@]}"
+ohmara_build >/dev/null
+bin=build/release
+
+start_display() {
+    local n
+    for n in $(seq 90 99); do
+        [ -e "/tmp/.X11-unix/X$n" ] || break
+    done
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb=$!
+    trap 'kill $xvfb 2>/dev/null || true' EXIT
+    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+    export DISPLAY=":$n"
+}
+
+case "${1:-all}" in
+random)
+    QT_QPA_PLATFORM=offscreen OHMARA_RANDOM_ACTIONS="${2:-1000000}" OHMARA_SEED="${3:-$RANDOM}" \
+        "$bin/tests/tst_randomuser" | grep -E 'seed|states|PASS|FAIL|Totals'
+    exit ;;
+fuzz)
+    cmake --preset fuzz >/dev/null && cmake --build --preset fuzz >/dev/null
+    mkdir -p build/fuzz/corpus-long
+    build/fuzz/tests/fuzz/fuzz_numbers -max_total_time="${2:-600}" -print_final_stats=1 \
+        build/fuzz/corpus-long tests/fuzz/corpus 2>&1 | tail -15
+    exit ;;
+soak)
+    start_display
+    "$bin/bench/soak" "${2:-30}" "${3:-1}" 2>/dev/null
+    exit ;;
+all) ;;
+*) echo "usage: bench/run.sh [random [N] [SEED] | fuzz [SECONDS] | soak [MINUTES]]"; exit 2 ;;
+esac
+
+start_display
+export QT_QPA_PLATFORM=xcb
+median() { sort -n | awk '{v[NR]=$1} END {print (NR%2 ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2)}'; }
+rss_kb() { awk '/VmRSS/{print $2}' "/proc/$1/status"; }
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+
+echo "machine: $(nproc) cores, $(awk -F': ' '/model name/{print $2; exit}' /proc/cpuinfo), $(. /etc/os-release; echo "$PRETTY_NAME")"
+echo
+
+# 1. start-up, as an X client watching the root window sees it
+ohmara_ms=$("$bin/bench/mapwatch" 20 "$bin/ohmara" 2>/dev/null | median)
+floor_ms=$("$bin/bench/mapwatch" 20 "$bin/bench/bare_qt" 2>/dev/null | median)
+
+# 2. and 4. all six tool screens open: idle processor time over 30 s, resident set
+"$bin/ohmara" 2>/dev/null &
+app=$!
+sleep 1.5
+xdotool key x
+sleep 0.5
+menu=$(xdotool search --onlyvisible --name '^Ohmara V3\.1$' | head -1)
+for button in "48 108" "168 108" "288 108" "48 156" "168 156" "288 156"; do
+    xdotool windowraise "$menu"
+    sleep 0.2
+    xdotool mousemove --window "$menu" $button click 1
+    sleep 0.4
+done
+windows=$(xdotool search --onlyvisible --classname ohmara | wc -l)
+sleep 2
+t0=$(cpu_ticks $app)
+sleep 30
+t1=$(cpu_ticks $app)
+idle=$(awk -v d=$((t1 - t0)) -v hz="$(getconf CLK_TCK)" 'BEGIN {printf "%.2f", 100 * d / hz / 30}')
+ohmara_rss=$(rss_kb $app)
+kill $app
+"$bin/bench/bare_qt" 2>/dev/null &
+bare=$!
+sleep 2
+floor_rss=$(rss_kb $bare)
+kill $bare
+
+# 3. latency, 5. tick cost
+latency=$("$bin/bench/bench_latency" 300 2>/dev/null)
+ticks=$(QT_QPA_PLATFORM=offscreen "$bin/bench/bench_ticks" 2>/dev/null)
+callgrind_dir=$(mktemp -d)
+(cd "$callgrind_dir" && QT_QPA_PLATFORM=offscreen valgrind --tool=callgrind \
+    --callgrind-out-file=ticks.%p "$OLDPWD/$bin/bench/bench_ticks" >/dev/null 2>&1) || true
+instructions() {
+    grep -l "Client Request: $1\$" "$callgrind_dir"/ticks.* 2>/dev/null | head -1 \
+        | xargs -r awk '/^summary:/{printf "%d", $2 / 1000}'
+}
+
+printf '%-46s %14s %14s %14s\n' figure measured floor target
+printf '%-46s %11s ms %11s ms %14s\n' "1. start-up to splash mapped (median of 20)" \
+    "$ohmara_ms" "$floor_ms" "$(awk -v f="$floor_ms" 'BEGIN {printf "%.1f ms", 1.2 * f}')"
+printf '%-46s %12s %% %14s %14s\n' "2. idle, $windows windows open, 30 s" "$idle" "" "0.5 %"
+while read -r screen p50 p99 target; do
+    printf '%-46s %11s ms %14s %11s ms\n' "3. latency p99, $screen" "$p99" "" "$target"
+done < <(echo "$latency" | tail -n +2 | sed 's/ \([a-z]\)/_\1/g')
+printf '%-46s %11s MB %11s MB %14s\n' "4. resident set, all screens open" \
+    "$(awk -v k="$ohmara_rss" 'BEGIN {printf "%.1f", k / 1024}')" \
+    "$(awk -v k="$floor_rss" 'BEGIN {printf "%.1f", k / 1024}')" \
+    "$(awk -v k="$floor_rss" 'BEGIN {printf "%.1f MB", k / 1024 + 10}')"
+echo "$ticks" | tail -n +2 | while IFS= read -r line; do
+    name=$(echo "$line" | cut -c1-44 | sed 's/ *$//')
+    ns=$(echo "$line" | awk '{print $(NF-4)}')
+    target=$(echo "$line" | awk '{print $(NF-2)}')
+    printf '%-46s %11s ns %10s ins %11s ns\n' "5. $name" "$ns" "$(instructions "$name")" "$target"
+done
+rm -rf "$callgrind_dir"

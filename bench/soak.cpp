@@ -1,0 +1,109 @@
+// All tool screens open on a real display and a random user busy on them for a while.
+// Usage: soak [MINUTES]. Reports the growth of the resident set after a minute's warm-up,
+// whether every running timer kept ticking, and anything inconsistent the user saw.
+
+#include "app/screens.h"
+#include "support/randomuser.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPointer>
+#include <QStyleFactory>
+#include <QTimer>
+
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace {
+
+long residentKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return -1;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setQuitOnLastWindowClosed(false);
+    app::registerScreens();
+    randomuser::nav::setEndAction([] {});
+    randomuser::nav::show(ui::ScreenId::Form1);
+    const double minutes = argc > 1 ? std::atof(argv[1]) : 30;
+    const quint32 seed = argc > 2 ? quint32(std::atol(argv[2])) : 1;
+    std::printf("soak: %.1f minutes, seed %u\n", minutes, seed);
+
+    std::vector<std::unique_ptr<randomuser::RandomUser>> users;
+    for (const auto &layout : randomuser::kLayouts)
+        users.push_back(std::make_unique<randomuser::RandomUser>(layout, seed + quint32(users.size()),
+                                                                 false));
+
+    // Ticks counted per timer between two looks; a timer that ran the whole interval must tick.
+    std::map<ui::Timer *, int> ticks;
+    auto watchTimers = [&] {
+        for (int i = 0; i < ui::kScreenCount; ++i) {
+            ui::Screen *s = randomuser::nav::screen(ui::ScreenId(i));
+            if (!s)
+                continue;
+            for (ui::Timer *t : s->findChildren<ui::Timer *>()) {
+                if (ticks.count(t))
+                    continue;
+                ticks[t] = 0;
+                QObject::connect(t, &ui::Timer::ticked, [&ticks, t] { ++ticks[t]; });
+                QObject::connect(t, &QObject::destroyed, [&ticks, t] { ticks.erase(t); });
+            }
+        }
+    };
+    watchTimers();
+
+    long inconsistencies = 0;
+    long actions = 0;
+    long stalledTimers = 0;
+    QRandomGenerator pick(seed);
+    QTimer act;
+    QObject::connect(&act, &QTimer::timeout, [&] {
+        auto &user = users[pick.bounded(quint32(users.size()))];
+        user->act();
+        ++actions;
+        const QString wrong = user->check();
+        if (!wrong.isEmpty() && inconsistencies++ < 10)
+            std::printf("inconsistent: %s\n", qPrintable(wrong));
+    });
+    act.start(2);
+
+    QTimer look;
+    QObject::connect(&look, &QTimer::timeout, [&] {
+        for (auto &[timer, count] : ticks) {
+            if (timer->isEnabled() && count == 0)
+                ++stalledTimers;
+            count = 0;
+        }
+        watchTimers();
+    });
+    look.start(5000);
+
+    long warmRss = 0;
+    QTimer::singleShot(60 * 1000, [&] { warmRss = residentKb(); });
+    QTimer::singleShot(int(minutes * 60 * 1000), [&] {
+        const long endRss = residentKb();
+        std::printf("actions: %ld\n", actions);
+        std::printf("resident after warm-up: %ld kB, at the end: %ld kB, growth: %ld kB\n",
+                    warmRss, endRss, endRss - warmRss);
+        std::printf("stalled timers: %ld\n", stalledTimers);
+        std::printf("inconsistencies: %ld\n", inconsistencies);
+        QCoreApplication::exit(stalledTimers || inconsistencies ? 1 : 0);
+    });
+    return QApplication::exec();
+}
