@@ -166,6 +166,9 @@ void Screen::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (!m_focused) {
         m_focused = true;
+        // the first results, such as the units of an untouched decoder, come with the window
+        for (Timer *t : findChildren<Timer *>())
+            t->tickSoon();
         if (!m_tabOrder.empty())
             m_tabOrder.front()->setFocus(Qt::OtherFocusReason);
     }

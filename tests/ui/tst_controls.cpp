@@ -302,6 +302,19 @@ private slots:
         QVERIFY(ticks.wait(200));
     }
 
+    void aChoiceTicksAtOnceAndOnlyOnce()
+    {
+        Timer *timer = m_screen->timer("fast");
+        QCoreApplication::processEvents(); // the tick that comes with the window
+        QSignalSpy ticks(timer, &Timer::ticked);
+        auto *list = m_screen->control<DropDownList>("list");
+        choose(list, QStringLiteral("red"));
+        choose(list, QStringLiteral("grey"));
+        QCOMPARE(ticks.count(), 0); // never inside a handler
+        QCoreApplication::processEvents();
+        QCOMPARE(ticks.count(), 1); // merged, not queued
+    }
+
     void stoppedTimersStayStopped()
     {
         Timer *timer = m_screen->timer("fast");
