@@ -151,12 +151,13 @@ void paintResistor(QPainter &p, const QRectF &body, const std::vector<Band> &ban
     p.restore();
 }
 
-QImage splashPhotograph()
+QImage splashPhotograph(int scale)
 {
     const int w = 371;
     const int h = 82;
-    QImage image(w, h, QImage::Format_RGB32);
+    QImage image(w * scale, h * scale, QImage::Format_RGB32);
     QPainter p(&image);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
 
     QLinearGradient desk(0, 0, 0, h);
@@ -186,9 +187,9 @@ QImage splashPhotograph()
 
     // a little grain, as a photograph has
     QRandomGenerator grain(31);
-    for (int y = 0; y < h; ++y) {
+    for (int y = 0; y < image.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < w; ++x) {
+        for (int x = 0; x < image.width(); ++x) {
             const int n = int(grain.bounded(7)) - 3;
             const QRgb c = line[x];
             line[x] = qRgb(qBound(0, qRed(c) + n, 255), qBound(0, qGreen(c) + n, 255),
@@ -200,11 +201,12 @@ QImage splashPhotograph()
 }
 
 // "3.1" in red above a small banded resistor: the logo and, smaller, the menu's icon.
-QImage logo(int w, int h)
+QImage logo(int w, int h, int scale = 1)
 {
-    QImage image(w, h, QImage::Format_RGB32);
+    QImage image(w * scale, h * scale, QImage::Format_RGB32);
     image.fill(kWhite);
     QPainter p(&image);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
 
@@ -226,7 +228,7 @@ QImage logo(int w, int h)
 }
 
 // The chart's examples: 16-colour bitmaps in the standard palette.
-QImage chartExample(bool fiveBand)
+QImage chartExample(bool fiveBand, int scale)
 {
     const QColor body = fiveBand ? QColor(0, 0, 128) : QColor(255, 255, 0);
     const QColor brown(128, 0, 0);
@@ -268,7 +270,9 @@ QImage chartExample(bool fiveBand)
                             QColor(0, 0, 255), QColor(255, 0, 255), QColor(0, 255, 255),
                             QColor(255, 255, 255)})
         palette.append(c.rgb());
-    return image.convertToFormat(QImage::Format_Indexed8, palette, Qt::ThresholdDither);
+    // Pixel art: twice the size is every pixel doubled, still in the same 16 colours.
+    return image.scaled(image.size() * scale)
+            .convertToFormat(QImage::Format_Indexed8, palette, Qt::ThresholdDither);
 }
 
 } // namespace
@@ -298,13 +302,20 @@ int main(int argc, char **argv)
         ok &= save(resistorEnd(66, fiveBandBody, false, scale), dir, name("end5-left"));
         ok &= save(resistorEnd(64, fiveBandBody, true, scale), dir, name("end5-right"));
     }
-    ok &= save(splashPhotograph(), dir, QStringLiteral("splash-resistor.png"));
-    ok &= save(logo(108, 114).convertToFormat(QImage::Format_RGB888), dir, QStringLiteral("splash-logo.png"));
+    for (int scale : {1, 2}) {
+        const QLatin1String suffix(scale == 1 ? "" : "@2x");
+        auto name = [suffix](const char *base) {
+            return QStringLiteral("%1%2.png").arg(QLatin1String(base), suffix);
+        };
+        ok &= save(splashPhotograph(scale), dir, name("splash-resistor"));
+        ok &= save(logo(108, 114, scale).convertToFormat(QImage::Format_RGB888), dir,
+                   name("splash-logo"));
+        ok &= save(chartExample(false, scale), dir, name("chart-four"));
+        ok &= save(chartExample(true, scale), dir, name("chart-five"));
+    }
     ok &= save(logo(32, 32).convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither), dir,
                QStringLiteral("menu-icon.png"));
     for (int size : {48, 64, 128, 256})
         ok &= save(logo(size, size), dir, QStringLiteral("icon-%1.png").arg(size));
-    ok &= save(chartExample(false), dir, QStringLiteral("chart-four.png"));
-    ok &= save(chartExample(true), dir, QStringLiteral("chart-five.png"));
     return ok ? 0 : 1;
 }

@@ -2,7 +2,8 @@
 # Sourced by run.sh and test.sh.
 
 ohmara_packages_build=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation2)
-ohmara_packages_test=(xvfb xauth xdotool x11-utils clang libclang-rt-14-dev)
+ohmara_packages_test=(xvfb xauth xdotool x11-utils clang libclang-rt-14-dev
+    desktop-file-utils appstream dpkg-dev file)
 ohmara_packages_bench=(valgrind libxcb1-dev procps)
 
 ohmara_install() {

@@ -1,5 +1,6 @@
 #include "ui/controls.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -61,6 +62,21 @@ private:
 bool usesFrameClock(int interval)
 {
     return interval <= Timer::kFastestTickMs;
+}
+
+// A bitmap at the screen's density: "name@2x.png" beside "name.png" where the screen has
+// two device pixels to a logical one.
+QPixmap bitmap(const char *path)
+{
+    const QString file = QLatin1String(path);
+    if (qApp->devicePixelRatio() > 1.5 && file.endsWith(QLatin1String(".png"))) {
+        QPixmap sharp(file.chopped(4) + QLatin1String("@2x.png"));
+        if (!sharp.isNull()) {
+            sharp.setDevicePixelRatio(2);
+            return sharp;
+        }
+    }
+    return QPixmap(file);
 }
 
 } // namespace
@@ -310,7 +326,7 @@ void Timer::timerEvent(QTimerEvent *event)
 
 Image::Image(const ControlDef &def, QWidget *parent)
     : QWidget(parent)
-    , m_pixmap(QLatin1String(def.caption))
+    , m_pixmap(bitmap(def.caption))
     , m_stretch(def.flags & Flag::Stretch)
 {
     setObjectName(QLatin1String(def.name));
@@ -348,7 +364,7 @@ void Image::mouseReleaseEvent(QMouseEvent *event)
 
 PictureBox::PictureBox(const ControlDef &def, QWidget *parent)
     : QFrame(parent)
-    , m_pixmap(QLatin1String(def.caption))
+    , m_pixmap(bitmap(def.caption))
 {
     setObjectName(QLatin1String(def.name));
     setGeometry(rectOf(def));
@@ -382,7 +398,7 @@ Line::Line(const ControlDef &def, QWidget *parent)
 void Line::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.setPen(QPen(palette().color(QPalette::WindowText), 0));
+    p.setPen(QPen(palette().color(QPalette::WindowText), 1)); // one logical pixel
     p.drawLine(m_line.translated(-pos()));
 }
 
