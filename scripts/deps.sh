@@ -3,7 +3,8 @@
 
 ohmara_packages_build=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation2)
 ohmara_packages_test=(xvfb xauth xdotool x11-utils clang libclang-rt-14-dev
-    desktop-file-utils appstream dpkg-dev file)
+    desktop-file-utils appstream dpkg-dev file
+    dbus-daemon libglib2.0-bin at-spi2-core python3-pyatspi)
 ohmara_packages_bench=(valgrind libxcb1-dev procps)
 
 ohmara_install() {

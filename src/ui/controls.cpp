@@ -1,6 +1,8 @@
 #include "ui/controls.h"
 
 #include <QApplication>
+#include <QAbstractItemView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -249,6 +251,17 @@ DropDownList::DropDownList(const ControlDef &def, QWidget *parent)
     setGeometry(rectOf(def));
     setFocusPolicy(Qt::StrongFocus);
     connect(this, &QComboBox::activated, this, &DropDownList::clicked);
+    // A screen reader chooses by selecting an item of the closed list; that is a choice by
+    // the user like any other. While the list is open the selection only follows the pointer.
+    connect(view()->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (view()->isVisible())
+            return;
+        const QModelIndexList rows = view()->selectionModel()->selectedRows();
+        if (rows.size() != 1 || rows.front().row() == currentIndex())
+            return;
+        setCurrentIndex(rows.front().row());
+        emit activated(currentIndex());
+    });
 }
 
 void DropDownList::setText(const QString &text)

@@ -48,8 +48,10 @@ Screen::Screen(ScreenId id, const WindowDef &window, std::span<const ControlDef>
         setFixedSize(client);
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
-    setFocusPolicy(Qt::StrongFocus);
     build(controls);
+    // A screen without controls that take the focus takes the keys itself (the splash); any
+    // other would only add an invisible stop to the tab order.
+    setFocusPolicy(m_tabOrder.empty() ? Qt::StrongFocus : Qt::NoFocus);
 }
 
 void Screen::build(std::span<const ControlDef> controls)

@@ -258,6 +258,12 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), m_screen->control<QWidget>("box"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
         QCOMPARE(QApplication::focusWidget(), m_screen->control<QWidget>("button"));
+        // round the window and back, with no stop in between
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), m_screen->control<QWidget>("box"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), m_screen->control<QWidget>("list"));
     }
 
     void labelsNeverTakeFocus()
