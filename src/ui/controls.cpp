@@ -254,7 +254,7 @@ DropDownList::DropDownList(const ControlDef &def, QWidget *parent)
     // A screen reader chooses by selecting an item of the closed list; that is a choice by
     // the user like any other. While the list is open the selection only follows the pointer.
     connect(view()->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        if (view()->isVisible())
+        if (view()->isVisible() || m_typing)
             return;
         const QModelIndexList rows = view()->selectionModel()->selectedRows();
         if (rows.size() != 1 || rows.front().row() == currentIndex())
@@ -262,6 +262,13 @@ DropDownList::DropDownList(const ControlDef &def, QWidget *parent)
         setCurrentIndex(rows.front().row());
         emit activated(currentIndex());
     });
+}
+
+void DropDownList::keyPressEvent(QKeyEvent *event)
+{
+    m_typing = true;
+    QComboBox::keyPressEvent(event);
+    m_typing = false;
 }
 
 void DropDownList::setText(const QString &text)

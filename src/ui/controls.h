@@ -70,6 +70,12 @@ public:
 
 signals:
     void clicked();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    bool m_typing = false; // the list's own search moves the selection while a key is handled
 };
 
 class TextBox : public QLineEdit

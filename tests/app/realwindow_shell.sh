@@ -47,7 +47,8 @@ xprop -id "$splash" _NET_WM_WINDOW_TYPE | grep -q '= _NET_WM_WINDOW_TYPE_SPLASH'
     || fail "splash is not a splash window"
 
 # a character key leaves the splash; the menu comes up centred
-xdotool key --window "$splash" x
+xdotool windowfocus --sync "$splash"
+xdotool key x
 menu=$(wait_window --name '^Ohmara V3\.1$')
 [ -n "$menu" ] || fail "no main menu after a key press"
 centred "$menu" 339 266 || fail "menu not centred or wrong size: $(geometry "$menu")"
