@@ -52,7 +52,7 @@ struct Case
 {
     const char *title;
     ScreenId id;
-    const char *list;   // the list the user moves through, or the button pressed
+    const char *list; // the list the user moves through, or the button pressed
     const char *result; // the label that shows the result
     std::vector<std::pair<const char *, const char *>> setup;
 };
@@ -76,15 +76,33 @@ int main(int argc, char **argv)
     const int samples = argc > 1 ? std::atoi(argv[1]) : 300;
 
     const Case cases[] = {
-            {"four-band decoder", ScreenId::Form3, "band1", "minvalue",
+            {"four-band decoder",
+             ScreenId::Form3,
+             "band1",
+             "minvalue",
              {{"band1", "yellow"}, {"band2", "black"}, {"band3", "red"}, {"band4", "gold"}}},
-            {"five-band decoder", ScreenId::Form6, "band1", "minvalue",
-             {{"band1", "yellow"}, {"band2", "black"}, {"band3", "black"}, {"band4", "red"},
+            {"five-band decoder",
+             ScreenId::Form6,
+             "band1",
+             "minvalue",
+             {{"band1", "yellow"},
+              {"band2", "black"},
+              {"band3", "black"},
+              {"band4", "red"},
               {"band5", "gold"}}},
-            {"four-band encoder", ScreenId::Form4, "number1", "minvalue",
+            {"four-band encoder",
+             ScreenId::Form4,
+             "number1",
+             "minvalue",
              {{"number1", "4"}, {"number2", "7"}, {"number3", " Kohm"}, {"tolerance", "5%"}}},
-            {"five-band encoder", ScreenId::Form7, "number1", "minvalue",
-             {{"number1", "4"}, {"number2", "7"}, {"digit3", "0"}, {"multiplier", " Kohm"},
+            {"five-band encoder",
+             ScreenId::Form7,
+             "number1",
+             "minvalue",
+             {{"number1", "4"},
+              {"number2", "7"},
+              {"digit3", "0"},
+              {"multiplier", " Kohm"},
               {"tolerance", "1%"}}},
             {"calculator", ScreenId::Form5, "Command1", "Label1", {}},
     };

@@ -89,38 +89,39 @@ int main(int argc, char **argv)
     four.tolerance = QStringLiteral("gold");
     four.magnitude = QStringLiteral("kilo");
     four.percent = QStringLiteral("5");
-    row("decoder computation, four bands", 1000, [&] {
-            colourcode::decoderTick(four, 2);
-        });
+    row("decoder computation, four bands", 1000, [&] { colourcode::decoderTick(four, 2); });
 
     colourcode::DecoderTexts five = four;
     five.d3 = QStringLiteral("0");
     five.multiplier = QStringLiteral("red");
-    row("decoder computation, five bands", 1000, [&] {
-            colourcode::decoderTick(five, 3);
-        });
+    row("decoder computation, five bands", 1000, [&] { colourcode::decoderTick(five, 3); });
 
     ui::navigation::open(ui::ScreenId::Form3);
     auto *form3 = ui::navigation::screenAs<decoders::Form3>(ui::ScreenId::Form3);
     form3->timer("Timer1")->setEnabled(false);
-    for (auto [list, item] : {std::pair{"band1", "yellow"}, {"band2", "purple"},
-                              {"band3", "orange"}, {"band4", "gold"}})
+    for (auto [list, item] : {std::pair{"band1", "yellow"},
+                              {"band2", "purple"},
+                              {"band3", "orange"},
+                              {"band4", "gold"}})
         choose(form3, list, item);
     row("Form3 Timer1_Timer, unchanged result", 2000, [&] { form3->Timer1_Timer(); });
 
     ui::navigation::open(ui::ScreenId::Form6);
     auto *form6 = ui::navigation::screenAs<decoders::Form6>(ui::ScreenId::Form6);
     form6->timer("Timer1")->setEnabled(false);
-    for (auto [list, item] : {std::pair{"band1", "yellow"}, {"band2", "purple"},
-                              {"band3", "black"}, {"band4", "red"}, {"band5", "gold"}})
+    for (auto [list, item] : {std::pair{"band1", "yellow"},
+                              {"band2", "purple"},
+                              {"band3", "black"},
+                              {"band4", "red"},
+                              {"band5", "gold"}})
         choose(form6, list, item);
     row("Form6 Timer1_Timer, unchanged result", 2000, [&] { form6->Timer1_Timer(); });
 
     ui::navigation::open(ui::ScreenId::Form4);
     auto *form4 = ui::navigation::screenAs<encoders::Form4>(ui::ScreenId::Form4);
     form4->stopTimers();
-    for (auto [list, item] : {std::pair{"number1", "4"}, {"number2", "7"}, {"number3", " Kohm"},
-                              {"tolerance", "5%"}})
+    for (auto [list, item] :
+         {std::pair{"number1", "4"}, {"number2", "7"}, {"number3", " Kohm"}, {"tolerance", "5%"}})
         choose(form4, list, item);
     row("Form4 Timer1_Timer (value text)", 2000, [&] { form4->Timer1_Timer(); });
     row("Form4 Timer2_Timer (band 3)", 2000, [&] { form4->Timer2_Timer(); });
@@ -129,8 +130,11 @@ int main(int argc, char **argv)
     ui::navigation::open(ui::ScreenId::Form7);
     auto *form7 = ui::navigation::screenAs<encoders::Form7>(ui::ScreenId::Form7);
     form7->stopTimers();
-    for (auto [list, item] : {std::pair{"number1", "4"}, {"number2", "7"}, {"digit3", "0"},
-                              {"multiplier", " Kohm"}, {"tolerance", "1%"}})
+    for (auto [list, item] : {std::pair{"number1", "4"},
+                              {"number2", "7"},
+                              {"digit3", "0"},
+                              {"multiplier", " Kohm"},
+                              {"tolerance", "1%"}})
         choose(form7, list, item);
     row("Form7 Timer1_Timer (value text)", 2000, [&] { form7->Timer1_Timer(); });
     row("Form7 Timer2_Timer (band 4)", 2000, [&] { form7->Timer2_Timer(); });

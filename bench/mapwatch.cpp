@@ -42,9 +42,9 @@ int main(int argc, char **argv)
             mapped = (e->response_type & 0x7f) == XCB_MAP_NOTIFY;
             std::free(e);
         }
-        const double ms =
-                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-                        .count();
+        const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now()
+                                                                    - start)
+                                  .count();
         std::printf("%.2f\n", ms);
         std::fflush(stdout);
         kill(pid, SIGKILL);

@@ -47,8 +47,8 @@ int main(int argc, char **argv)
 
     std::vector<std::unique_ptr<randomuser::RandomUser>> users;
     for (const auto &layout : randomuser::kLayouts)
-        users.push_back(std::make_unique<randomuser::RandomUser>(layout, seed + quint32(users.size()),
-                                                                 false));
+        users.push_back(std::make_unique<randomuser::RandomUser>(
+                layout, seed + quint32(users.size()), false));
 
     // Ticks counted per timer between two looks; a timer that ran the whole interval must tick.
     std::map<ui::Timer *, int> ticks;
@@ -99,8 +99,8 @@ int main(int argc, char **argv)
     QTimer::singleShot(int(minutes * 60 * 1000), [&] {
         const long endRss = residentKb();
         std::printf("actions: %ld\n", actions);
-        std::printf("resident after warm-up: %ld kB, at the end: %ld kB, growth: %ld kB\n",
-                    warmRss, endRss, endRss - warmRss);
+        std::printf("resident after warm-up: %ld kB, at the end: %ld kB, growth: %ld kB\n", warmRss,
+                    endRss, endRss - warmRss);
         std::printf("stalled timers: %ld\n", stalledTimers);
         std::printf("inconsistencies: %ld\n", inconsistencies);
         QCoreApplication::exit(stalledTimers || inconsistencies ? 1 : 0);

@@ -115,8 +115,8 @@ QPainterPath dogBone(double left, double right, double top, double bottom, doubl
     path.cubicTo(right - capLen * 0.05, top, right, top + h * 0.2, right, top + h / 2);
     path.cubicTo(right, bottom - h * 0.2, right - capLen * 0.05, bottom, right - capLen * 0.45,
                  bottom);
-    path.cubicTo(right - capLen * 0.8, bottom, right - capLen, bottom - waist,
-                 right - capLen * 1.2, bottom - waist);
+    path.cubicTo(right - capLen * 0.8, bottom, right - capLen, bottom - waist, right - capLen * 1.2,
+                 bottom - waist);
     path.lineTo(left + capLen * 1.2, bottom - waist);
     path.cubicTo(left + capLen, bottom - waist, left + capLen * 0.8, bottom, left + capLen * 0.45,
                  bottom);
@@ -126,8 +126,8 @@ QPainterPath dogBone(double left, double right, double top, double bottom, doubl
     return path;
 }
 
-void paintResistor(QPainter &p, const QRectF &body, const std::vector<Band> &bands,
-                   double leadLeft, double leadRight, double leadThickness)
+void paintResistor(QPainter &p, const QRectF &body, const std::vector<Band> &bands, double leadLeft,
+                   double leadRight, double leadThickness)
 {
     const double cy = body.center().y();
     const QColor wire(168, 170, 172);
@@ -136,8 +136,8 @@ void paintResistor(QPainter &p, const QRectF &body, const std::vector<Band> &ban
     p.setBrush(cylinderShade(cy - leadThickness / 2, cy + leadThickness / 2, wire));
     p.drawRect(QRectF(leadLeft, cy - leadThickness / 2, leadRight - leadLeft, leadThickness));
 
-    const QPainterPath shape =
-            dogBone(body.left(), body.right(), body.top(), body.bottom(), body.height() * 0.1);
+    const QPainterPath shape
+            = dogBone(body.left(), body.right(), body.top(), body.bottom(), body.height() * 0.1);
     const QColor beige(226, 203, 160);
     p.setBrush(cylinderShade(body.top(), body.bottom(), beige));
     p.drawPath(shape);
@@ -263,12 +263,11 @@ QImage chartExample(bool fiveBand, int scale)
     p.end();
 
     QList<QRgb> palette;
-    for (const QColor &c : {QColor(0, 0, 0), QColor(128, 0, 0), QColor(0, 128, 0),
-                            QColor(128, 128, 0), QColor(0, 0, 128), QColor(128, 0, 128),
-                            QColor(0, 128, 128), QColor(192, 192, 192), QColor(128, 128, 128),
-                            QColor(255, 0, 0), QColor(0, 255, 0), QColor(255, 255, 0),
-                            QColor(0, 0, 255), QColor(255, 0, 255), QColor(0, 255, 255),
-                            QColor(255, 255, 255)})
+    for (const QColor &c :
+         {QColor(0, 0, 0), QColor(128, 0, 0), QColor(0, 128, 0), QColor(128, 128, 0),
+          QColor(0, 0, 128), QColor(128, 0, 128), QColor(0, 128, 128), QColor(192, 192, 192),
+          QColor(128, 128, 128), QColor(255, 0, 0), QColor(0, 255, 0), QColor(255, 255, 0),
+          QColor(0, 0, 255), QColor(255, 0, 255), QColor(0, 255, 255), QColor(255, 255, 255)})
         palette.append(c.rgb());
     // Pixel art: twice the size is every pixel doubled, still in the same 16 colours.
     return image.scaled(image.size() * scale)

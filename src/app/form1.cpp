@@ -7,9 +7,11 @@ namespace {
 
 using namespace ui;
 
-const WindowDef kWindow{"Ohmara V3.1",         5085, 3990, Border::FixedSingle, true,
-                        Placement::CentreScreen, ":/art/menu-icon.png"};
+const WindowDef kWindow{"Ohmara V3.1",        5085, 3990,
+                        Border::FixedSingle,  true, Placement::CentreScreen,
+                        ":/art/menu-icon.png"};
 
+// clang-format off
 const ControlDef kControls[] = {
         {.name = "Label1", .kind = Kind::Label, .left = 0, .top = 600, .width = 4695,
          .height = 495,
@@ -30,6 +32,7 @@ const ControlDef kControls[] = {
         {.name = "Command4", .kind = Kind::CommandButton, .left = 0, .top = 3600, .width = 5055,
          .height = 375, .caption = "Quit Ohmara", .tabIndex = 6},
 };
+// clang-format on
 
 } // namespace
 

@@ -12,6 +12,7 @@ using namespace ui;
 
 const WindowDef kWindow{nullptr, 7380, 4245, Border::FixedDialog, false, Placement::CentreScreen};
 
+// clang-format off
 const ControlDef kControls[] = {
         {.name = "Frame1", .kind = Kind::Frame, .left = 120, .top = 120, .width = 7185,
          .height = 4035, .tabIndex = 0},
@@ -33,6 +34,7 @@ const ControlDef kControls[] = {
         {.name = "Image1", .kind = Kind::Image, .left = 480, .top = 2640, .width = 5565,
          .height = 1230, .caption = ":/art/splash-resistor.png", .container = "Frame1"},
 };
+// clang-format on
 
 } // namespace
 

@@ -7,8 +7,8 @@ namespace {
 
 using namespace ui;
 
-const WindowDef kWindow{"Colour Codes list", 5340, 6750, Border::Sizable, true,
-                        Placement::CentreScreen};
+const WindowDef kWindow{"Colour Codes list", 5340, 6750,
+                        Border::Sizable,     true, Placement::CentreScreen};
 
 // The rules lie above the swatches, so the one between red and orange runs across them; every
 // text in the table is transparent, so the rules stay visible across the wider captions.

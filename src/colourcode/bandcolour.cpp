@@ -27,19 +27,18 @@ const std::array<BandColour, 13> kTable{{
         {"grey", "Grey", 8, none, none, rgb(128, 128, 128), none, none},
         {"white", "White", 9, none, none, rgb(255, 255, 255), none, none},
         {"gold", "Gold", none, 0.1, kGoldTol, none, rgb(192, 192, 1), rgb(192, 192, 1)},
-        {"silver", "Silver", none, 0.01, kSilverTol, none, rgb(176, 176, 176),
-         rgb(176, 176, 176)},
+        {"silver", "Silver", none, 0.01, kSilverTol, none, rgb(176, 176, 176), rgb(176, 176, 176)},
         {"no band", "No band", none, none, kNoBandTol, none, none, none, true},
 }};
 
 constexpr const char *kDigitTexts[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
 
-constexpr const char *kFirstDigitItems[] = {"brown", "red",    "orange", "yellow", "green",
-                                            "blue",  "purple", "grey",   "white"};
-constexpr const char *kDigitItems[] = {"black", "brown",  "red",  "orange", "yellow",
-                                       "green", "blue",   "purple", "grey", "white"};
-constexpr const char *kMultiplierItems[] = {"silver", "gold",   "black", "brown", "red",
-                                            "orange", "yellow", "green", "blue"};
+constexpr const char *kFirstDigitItems[]
+        = {"brown", "red", "orange", "yellow", "green", "blue", "purple", "grey", "white"};
+constexpr const char *kDigitItems[]
+        = {"black", "brown", "red", "orange", "yellow", "green", "blue", "purple", "grey", "white"};
+constexpr const char *kMultiplierItems[]
+        = {"silver", "gold", "black", "brown", "red", "orange", "yellow", "green", "blue"};
 constexpr const char *kToleranceItems[] = {"brown", "red", "gold", "silver", "no band"};
 
 } // namespace

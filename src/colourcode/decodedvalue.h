@@ -10,9 +10,9 @@ struct DecoderTexts
     // inputs
     QString d1, d2, d3; // digit texts, "" or "0".."9"
     QString multiplier; // list text of the multiplier band
-    QString tolerance;  // list text of the tolerance band
-    QString magnitude;  // "", "kilo" or "mega"
-    QString percent;    // "", "1", "2", "5", "10", "20"
+    QString tolerance; // list text of the tolerance band
+    QString magnitude; // "", "kilo" or "mega"
+    QString percent; // "", "1", "2", "5", "10", "20"
     // working texts, kept between ticks
     QString value, fraction, scaled;
     // outputs

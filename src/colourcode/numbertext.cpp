@@ -78,8 +78,8 @@ std::optional<double> toNumber(QStringView text)
     }
 
     double value = 0;
-    const auto [ptr, ec] = std::from_chars(buf + numberStart, buf + n, value,
-                                           std::chars_format::general);
+    const auto [ptr, ec]
+            = std::from_chars(buf + numberStart, buf + n, value, std::chars_format::general);
     if (ec != std::errc() || ptr != buf + n || !std::isfinite(value))
         return std::nullopt;
     return negative ? -value : value;

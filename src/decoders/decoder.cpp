@@ -9,8 +9,7 @@ using colourcode::Role;
 using ui::Label;
 
 Decoder::Decoder(ui::ScreenId id, const ui::WindowDef &window,
-                 std::span<const ui::ControlDef> controls, int digitCount,
-                 colourcode::Colour body)
+                 std::span<const ui::ControlDef> controls, int digitCount, colourcode::Colour body)
     : Screen(id, window, controls)
     , m_digitCount(digitCount)
     , m_body(body)

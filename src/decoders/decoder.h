@@ -13,9 +13,9 @@ struct MultiplierRow
 {
     const char *item;
     const char *trailingZero; // Label12
-    const char *word;         // Label8: the magnitude word
-    bool label20;             // the point shown by Label20
-    bool label21;             // the point shown by Label21
+    const char *word; // Label8: the magnitude word
+    bool label20; // the point shown by Label20
+    bool label21; // the point shown by Label21
 };
 
 // The parts the two decoder screens share: the same names for the same roles, and the same

@@ -9,9 +9,10 @@ namespace cc = colourcode;
 constexpr quint32 kBody = cc::kFourBandBody;
 constexpr quint32 kWhite = cc::rgb(255, 255, 255);
 
-const WindowDef kWindow{"Colour Code to Value", 8190, 4770, Border::FixedDialog, false,
-                        Placement::CentreScreen};
+const WindowDef kWindow{"Colour Code to Value", 8190,  4770,
+                        Border::FixedDialog,    false, Placement::CentreScreen};
 
+// clang-format off
 const ControlDef kControls[] = {
         {.name = "Command1", .kind = Kind::CommandButton, .left = 0, .top = 0, .width = 5055,
          .height = 315, .caption = "back to main screen", .tabIndex = 4},
@@ -118,12 +119,13 @@ const ControlDef kControls[] = {
         {.name = "Label28", .kind = Kind::Label, .left = 4920, .top = 4080, .width = 2175,
          .height = 255, .flags = Flag::Hidden},
 };
+// clang-format on
 
 const MultiplierRow kMultipliers[] = {
-        {"black", "", "", false, false},     {"brown", "0", "", false, false},
-        {"red", "", "kilo", true, false},    {"orange", "", "kilo", false, false},
+        {"black", "", "", false, false},       {"brown", "0", "", false, false},
+        {"red", "", "kilo", true, false},      {"orange", "", "kilo", false, false},
         {"yellow", "0", "kilo", false, false}, {"green", "", "mega", true, false},
-        {"blue", "", "mega", false, false},  {"gold", "", "", true, false},
+        {"blue", "", "mega", false, false},    {"gold", "", "", true, false},
         {"silver", "", "", false, true},
 };
 

@@ -9,9 +9,10 @@ namespace cc = colourcode;
 constexpr quint32 kBody = cc::kFiveBandBody;
 constexpr quint32 kWhite = cc::rgb(255, 255, 255);
 
-const WindowDef kWindow{"5 band colour code to value", 7440, 4740, Border::FixedDialog, false,
-                        Placement::WindowsDefault};
+const WindowDef kWindow{"5 band colour code to value", 7440,  4740,
+                        Border::FixedDialog,           false, Placement::WindowsDefault};
 
+// clang-format off
 const ControlDef kControls[] = {
         {.name = "Command1", .kind = Kind::CommandButton, .left = 0, .top = 360, .width = 5055,
          .height = 315, .caption = "back to main screen", .tabIndex = 5},
@@ -130,13 +131,14 @@ const ControlDef kControls[] = {
         {.name = "Label28", .kind = Kind::Label, .left = 4920, .top = 5160, .width = 2175,
          .height = 255, .flags = Flag::Hidden},
 };
+// clang-format on
 
 // Brown already gives "kilo": the display has three digit places.
 const MultiplierRow kMultipliers[] = {
-        {"black", "", "", false, false},      {"brown", "", "kilo", false, true},
-        {"red", "", "kilo", true, false},     {"orange", "", "kilo", false, false},
-        {"yellow", "", "mega", false, true},  {"green", "", "mega", true, false},
-        {"blue", "", "mega", false, false},   {"gold", "", "", true, false},
+        {"black", "", "", false, false},     {"brown", "", "kilo", false, true},
+        {"red", "", "kilo", true, false},    {"orange", "", "kilo", false, false},
+        {"yellow", "", "mega", false, true}, {"green", "", "mega", true, false},
+        {"blue", "", "mega", false, false},  {"gold", "", "", true, false},
         {"silver", "", "", false, true},
 };
 

@@ -57,8 +57,8 @@ void fourBandRangeTick(const FourBandChoice &c, RangeTexts &t)
 {
     // A point or a letter decides band 3; a unit still kept in the disabled unit list must not
     // count as well, or the range would contradict the bands and the value text.
-    const bool pointOrLetter =
-            is(c.combo1, ".") || is(c.combo1, "k") || is(c.combo1, "M") || is(c.combo2, ".");
+    const bool pointOrLetter
+            = is(c.combo1, ".") || is(c.combo1, "k") || is(c.combo1, "M") || is(c.combo2, ".");
     static const QString noUnit;
     const QString &u = pointOrLetter ? noUnit : c.number3;
 

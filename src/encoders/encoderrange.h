@@ -7,9 +7,9 @@ namespace encoders {
 // The working texts and results of an encoder's range computation, as its labels hold them.
 struct RangeTexts
 {
-    QString digits;   // the value written with its digits, a point or appended zeros
+    QString digits; // the value written with its digits, a point or appended zeros
     QString fraction; // the tolerance as a decimal fraction text
-    QString scaled;   // the value in the unit the range is shown in
+    QString scaled; // the value in the unit the range is shown in
     QString minimum, minimumUnit, maximum, maximumUnit;
     QString toleranceText;
 };

@@ -16,8 +16,8 @@ const char *const kDigit[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
 const char *const kUnits[] = {" ohm", "0 ohm", " Kohm", "0 Kohm", " Mohm"};
 const char *const kTolerances[] = {"1%", "2%", "5%", "10%", "20%"};
 
-const WindowDef kWindow{"Value to Colours", 6840, 4035, Border::FixedSingle, true,
-                        Placement::CentreScreen};
+const WindowDef kWindow{"Value to Colours",  6840, 4035,
+                        Border::FixedSingle, true, Placement::CentreScreen};
 
 // The lines lie on top of the drawing, in which the body pieces cover the bands' edges. Each
 // colour name lies on top of the one to its left, whose end it overlaps.
@@ -72,8 +72,8 @@ const ControlDef kControls[] = {
 // clang-format on
 
 const UnitRow kUnitBands[] = {
-        {" ohm", cc::rgb(0, 0, 0), "Black"},         {"0 ohm", cc::rgb(128, 64, 64), "Brown"},
-        {" Kohm", cc::rgb(255, 128, 1), "Orange"},   {"0 Kohm", cc::rgb(255, 255, 1), "Yellow"},
+        {" ohm", cc::rgb(0, 0, 0), "Black"},       {"0 ohm", cc::rgb(128, 64, 64), "Brown"},
+        {" Kohm", cc::rgb(255, 128, 1), "Orange"}, {"0 Kohm", cc::rgb(255, 255, 1), "Yellow"},
         {" Mohm", cc::rgb(0, 0, 255), "blue"},
 };
 
@@ -138,8 +138,7 @@ void Form4::number2_Click()
     paintDigit(m_number2, m_Label2, m_Label12);
 }
 
-void Form4::choosePoint(DropDownList *chooser, DropDownList *other,
-                        std::span<const PointRow> rows)
+void Form4::choosePoint(DropDownList *chooser, DropDownList *other, std::span<const PointRow> rows)
 {
     const PointRow *row = pointRow(chooser, rows);
     if (!row)
@@ -169,7 +168,7 @@ void Form4::tolerance_Click()
 
 FourBandChoice Form4::choice() const
 {
-    return {m_Combo2->text(), m_number1->text(), m_combo1->text(),
+    return {m_Combo2->text(),  m_number1->text(), m_combo1->text(),
             m_number2->text(), m_number3->text(), m_tolerance->text()};
 }
 

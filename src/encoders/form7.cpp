@@ -15,8 +15,8 @@ const char *const kDigit[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
 const char *const kUnits[] = {" ", " ohm", " Kohm", " Mohm"};
 const char *const kTolerances[] = {"1%", "2%", "5%", "10%", "20%"};
 
-const WindowDef kWindow{"5 band value to colour code", 7185, 3600, Border::FixedDialog, false,
-                        Placement::WindowsDefault};
+const WindowDef kWindow{"5 band value to colour code", 7185,  3600,
+                        Border::FixedDialog,           false, Placement::WindowsDefault};
 
 // The lines lie on top of the drawing, in which each piece covers the one pixel it shares with
 // its neighbour in the order listed. Each colour name lies on top of the one to its left.
@@ -163,8 +163,8 @@ void Form7::digit3_Click()
     paintDigit(m_digit3, m_Label24, m_Label25, "black");
 }
 
-void Form7::choosePoint(DropDownList *chooser, DropDownList *other,
-                        std::span<const PointRow> rows, bool releaseDropsUnit)
+void Form7::choosePoint(DropDownList *chooser, DropDownList *other, std::span<const PointRow> rows,
+                        bool releaseDropsUnit)
 {
     const PointRow *row = pointRow(chooser, rows);
     if (!row)

@@ -1,7 +1,7 @@
 #include "ui/controls.h"
 
-#include <QApplication>
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QPainter>
@@ -194,7 +194,8 @@ void Label::mousePressEvent(QMouseEvent *event)
 void Label::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
-    if (m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (m_pressed && event->button() == Qt::LeftButton
+        && rect().contains(event->position().toPoint()))
         emit clicked();
     m_pressed = false;
 }
@@ -377,7 +378,8 @@ void Image::mousePressEvent(QMouseEvent *event)
 void Image::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
-    if (m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (m_pressed && event->button() == Qt::LeftButton
+        && rect().contains(event->position().toPoint()))
         emit clicked();
     m_pressed = false;
 }
@@ -441,7 +443,8 @@ void Frame::mousePressEvent(QMouseEvent *event)
 void Frame::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
-    if (m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (m_pressed && event->button() == Qt::LeftButton
+        && rect().contains(event->position().toPoint()))
         emit clicked();
     m_pressed = false;
 }

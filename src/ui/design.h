@@ -20,13 +20,23 @@ inline constexpr quint32 kStandardColour = 0xFFFFFFFF;
 inline constexpr quint32 kSchemeWindowText = 0x80000008;
 inline constexpr quint32 kScheme3DHighlight = 0x80000014;
 
-enum class Kind { Label, CommandButton, DropDownList, TextBox, Timer, Image, PictureBox, Line, Frame };
+enum class Kind {
+    Label,
+    CommandButton,
+    DropDownList,
+    TextBox,
+    Timer,
+    Image,
+    PictureBox,
+    Line,
+    Frame
+};
 
 enum class Font {
-    Standard,  // MS Sans Serif 8.25 pt
-    Medium,    // MS Sans Serif 9.75 pt
-    Large,     // MS Sans Serif 24 pt
-    Bold,      // MS Sans Serif 8.25 pt, weight 700
+    Standard, // MS Sans Serif 8.25 pt
+    Medium, // MS Sans Serif 9.75 pt
+    Large, // MS Sans Serif 24 pt
+    Bold, // MS Sans Serif 8.25 pt, weight 700
     ArialBold, // Arial 18 pt, weight 700
 };
 
@@ -55,7 +65,7 @@ struct ControlDef
     unsigned flags = Flag::None;
     int tabIndex = -1;
     std::span<const char *const> items = {};
-    int interval = 0;               // timer, in milliseconds
+    int interval = 0; // timer, in milliseconds
     const char *container = nullptr; // the frame that holds the control
 };
 

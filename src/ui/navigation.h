@@ -16,8 +16,8 @@ void setFactory(ScreenId id, Factory factory);
 bool isBuilt(ScreenId id);
 
 Screen *screen(ScreenId id); // nullptr while not loaded
-Screen *load(ScreenId id);   // loads it hidden, if built and not loaded
-void show(ScreenId id);      // loads it first if need be
+Screen *load(ScreenId id); // loads it hidden, if built and not loaded
+void show(ScreenId id); // loads it first if need be
 void unload(ScreenId id);
 void end();
 

@@ -14,8 +14,8 @@
 namespace ui {
 namespace {
 
-const char *const kScreenNames[kScreenCount] = {"frmSplash", "Form1", "Form2", "Form3",
-                                                "Form4",     "Form5", "Form6", "Form7"};
+const char *const kScreenNames[kScreenCount]
+        = {"frmSplash", "Form1", "Form2", "Form3", "Form4", "Form5", "Form6", "Form7"};
 
 Qt::WindowFlags flagsFor(const WindowDef &window)
 {
@@ -194,7 +194,7 @@ void Screen::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
     const bool click = m_pressed && event->button() == Qt::LeftButton
-                       && rect().contains(event->position().toPoint());
+            && rect().contains(event->position().toPoint());
     m_pressed = false;
     if (click)
         Form_Click();

@@ -159,16 +159,20 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QRect>("geometry");
-        QTest::newRow("1") << "Command1" << "colour code list(s)" << QRect(0, 88, 97, 41);
-        QTest::newRow("2") << "Command2" << "4 band Colour code to value" << QRect(120, 88, 97, 41);
-        QTest::newRow("3") << "Command3" << "4 band Value to Colour code" << QRect(240, 88, 97, 41);
-        QTest::newRow("5") << "Command5" << "resistor/capacitor calculator"
-                           << QRect(0, 136, 97, 41);
-        QTest::newRow("6") << "Command6" << "5 band colour code to value"
-                           << QRect(120, 136, 97, 41);
-        QTest::newRow("7") << "Command7" << "5 band value to colour code"
-                           << QRect(240, 136, 97, 41);
-        QTest::newRow("4") << "Command4" << "Quit Ohmara" << QRect(0, 240, 337, 25);
+        QTest::newRow("1") << "Command1"
+                           << "colour code list(s)" << QRect(0, 88, 97, 41);
+        QTest::newRow("2") << "Command2"
+                           << "4 band Colour code to value" << QRect(120, 88, 97, 41);
+        QTest::newRow("3") << "Command3"
+                           << "4 band Value to Colour code" << QRect(240, 88, 97, 41);
+        QTest::newRow("5") << "Command5"
+                           << "resistor/capacitor calculator" << QRect(0, 136, 97, 41);
+        QTest::newRow("6") << "Command6"
+                           << "5 band colour code to value" << QRect(120, 136, 97, 41);
+        QTest::newRow("7") << "Command7"
+                           << "5 band value to colour code" << QRect(240, 136, 97, 41);
+        QTest::newRow("4") << "Command4"
+                           << "Quit Ohmara" << QRect(0, 240, 337, 25);
     }
     void menuButtons()
     {
@@ -182,8 +186,7 @@ private slots:
         QCOMPARE(button->geometry(), geometry);
         // the whole caption fits, wrapped as the button needs
         const QRect needed = button->fontMetrics().boundingRect(
-                button->rect().adjusted(3, 2, -3, -2), Qt::AlignCenter | Qt::TextWordWrap,
-                caption);
+                button->rect().adjusted(3, 2, -3, -2), Qt::AlignCenter | Qt::TextWordWrap, caption);
         QVERIFY2(button->rect().contains(needed), qPrintable(caption));
     }
 
@@ -193,8 +196,9 @@ private slots:
         QStringList names;
         for (QWidget *w : nav::screen(ScreenId::Form1)->tabOrder())
             names << w->objectName();
-        QCOMPARE(names, (QStringList{"Command1", "Command2", "Command3", "Command5", "Command6",
-                                     "Command7", "Command4"}));
+        QCOMPARE(names,
+                 (QStringList{"Command1", "Command2", "Command3", "Command5", "Command6",
+                              "Command7", "Command4"}));
     }
 
     void openingTwiceKeepsTheState()

@@ -40,8 +40,9 @@ private slots:
         QStringList order;
         for (QWidget *w : m_s->tabOrder())
             order << w->objectName();
-        QCOMPARE(order, (QStringList{"Command1", "Command2", "Command6", "Command5", "val1",
-                                     "val2", "Command4", "Command3"}));
+        QCOMPARE(order,
+                 (QStringList{"Command1", "Command2", "Command6", "Command5", "val1", "val2",
+                              "Command4", "Command3"}));
         QCOMPARE(m_s->focusWidget(), m_s->control<QWidget>("Command1"));
     }
 
@@ -52,17 +53,36 @@ private slots:
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("second");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("series resistors") << "Command1" << "series resistors" << "100" << "220"
+        QTest::newRow("series resistors") << "Command1"
+                                          << "series resistors"
+                                          << "100"
+                                          << "220"
                                           << "320";
-        QTest::newRow("parallel resistors") << "Command2" << "parallel resistors" << "100"
-                                            << "220" << "68.75";
-        QTest::newRow("series capacitors") << "Command6" << "series capacitors" << "1" << "2"
+        QTest::newRow("parallel resistors") << "Command2"
+                                            << "parallel resistors"
+                                            << "100"
+                                            << "220"
+                                            << "68.75";
+        QTest::newRow("series capacitors") << "Command6"
+                                           << "series capacitors"
+                                           << "1"
+                                           << "2"
                                            << "0.666666666666667";
-        QTest::newRow("parallel capacitors") << "Command5" << "parallel capacitors" << "0.1"
-                                             << "0.22" << "0.32";
-        QTest::newRow("series resistors 4.7k") << "Command1" << "series resistors" << "4.7"
-                                               << "10" << "14.7";
-        QTest::newRow("1E+15") << "Command1" << "series resistors" << "1E15" << "1" << "1E+15";
+        QTest::newRow("parallel capacitors") << "Command5"
+                                             << "parallel capacitors"
+                                             << "0.1"
+                                             << "0.22"
+                                             << "0.32";
+        QTest::newRow("series resistors 4.7k") << "Command1"
+                                               << "series resistors"
+                                               << "4.7"
+                                               << "10"
+                                               << "14.7";
+        QTest::newRow("1E+15") << "Command1"
+                               << "series resistors"
+                               << "1E15"
+                               << "1"
+                               << "1E+15";
     }
     void buttons()
     {
@@ -82,14 +102,30 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("second");
-        QTest::newRow("series capacitors, 0") << "Command6" << "0" << "3";
-        QTest::newRow("parallel resistors, cancel") << "Command2" << "5" << "-5";
-        QTest::newRow("series capacitors, letters") << "Command6" << "ten" << "3";
-        QTest::newRow("series capacitors, empty") << "Command6" << "" << "3";
-        QTest::newRow("series resistors, letters") << "Command1" << "ten" << "3";
-        QTest::newRow("parallel capacitors, empty") << "Command5" << "3" << "";
-        QTest::newRow("series resistors, overflow") << "Command1" << "1e308" << "1e308";
-        QTest::newRow("series resistors, inf") << "Command1" << "inf" << "1";
+        QTest::newRow("series capacitors, 0") << "Command6"
+                                              << "0"
+                                              << "3";
+        QTest::newRow("parallel resistors, cancel") << "Command2"
+                                                    << "5"
+                                                    << "-5";
+        QTest::newRow("series capacitors, letters") << "Command6"
+                                                    << "ten"
+                                                    << "3";
+        QTest::newRow("series capacitors, empty") << "Command6"
+                                                  << ""
+                                                  << "3";
+        QTest::newRow("series resistors, letters") << "Command1"
+                                                   << "ten"
+                                                   << "3";
+        QTest::newRow("parallel capacitors, empty") << "Command5"
+                                                    << "3"
+                                                    << "";
+        QTest::newRow("series resistors, overflow") << "Command1"
+                                                    << "1e308"
+                                                    << "1e308";
+        QTest::newRow("series resistors, inf") << "Command1"
+                                               << "inf"
+                                               << "1";
     }
     void failuresKeepTheResult()
     {

@@ -100,15 +100,24 @@ private slots:
     {
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("header") << "Label2" << "digit 1    digit 2       digit 3";
-        QTest::newRow("tolerence") << "Label48" << "tolerence";
-        QTest::newRow("purple 7") << "Label51" << "7     ";
-        QTest::newRow("grey 8") << "Label62" << "8       ";
-        QTest::newRow("white 9") << "Label42" << "9   ";
-        QTest::newRow("1% tol.") << "Label22" << "1% tol.";
-        QTest::newRow("2% tol") << "Label30" << "2% tol";
-        QTest::newRow("example above") << "Label64" << "1 Kilo ohm (1000 ohms)";
-        QTest::newRow("example below") << "Label65" << "1 Kilo ohm (1000 ohms)";
+        QTest::newRow("header") << "Label2"
+                                << "digit 1    digit 2       digit 3";
+        QTest::newRow("tolerence") << "Label48"
+                                   << "tolerence";
+        QTest::newRow("purple 7") << "Label51"
+                                  << "7     ";
+        QTest::newRow("grey 8") << "Label62"
+                                << "8       ";
+        QTest::newRow("white 9") << "Label42"
+                                 << "9   ";
+        QTest::newRow("1% tol.") << "Label22"
+                                 << "1% tol.";
+        QTest::newRow("2% tol") << "Label30"
+                                << "2% tol";
+        QTest::newRow("example above") << "Label64"
+                                       << "1 Kilo ohm (1000 ohms)";
+        QTest::newRow("example below") << "Label65"
+                                       << "1 Kilo ohm (1000 ohms)";
     }
     void captionsAsWritten()
     {

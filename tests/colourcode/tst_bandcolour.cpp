@@ -12,15 +12,24 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("red") << "red" << "Red";
-        QTest::newRow("no band") << "no band" << "No band";
-        QTest::newRow("capital") << "Red" << "";
-        QTest::newRow("upper") << "RED" << "";
-        QTest::newRow("trailing blank") << "red " << "";
-        QTest::newRow("leading blank") << " red" << "";
-        QTest::newRow("no blank") << "noband" << "";
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("caption name") << "Gold" << "";
+        QTest::newRow("red") << "red"
+                             << "Red";
+        QTest::newRow("no band") << "no band"
+                                 << "No band";
+        QTest::newRow("capital") << "Red"
+                                 << "";
+        QTest::newRow("upper") << "RED"
+                               << "";
+        QTest::newRow("trailing blank") << "red "
+                                        << "";
+        QTest::newRow("leading blank") << " red"
+                                       << "";
+        QTest::newRow("no blank") << "noband"
+                                  << "";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("caption name") << "Gold"
+                                      << "";
     }
     void lookupIsExact()
     {
@@ -39,19 +48,58 @@ private slots:
         QTest::addColumn<QString>("fraction");
         QTest::addColumn<QString>("listText");
         // name, digit text, multiplier (0 = none), percent, fraction, list text
-        QTest::newRow("black") << "black" << "0" << 1.0 << "" << "" << "";
-        QTest::newRow("brown") << "brown" << "1" << 10.0 << "1" << ".01" << "1%";
-        QTest::newRow("red") << "red" << "2" << 100.0 << "2" << ".02" << "2%";
-        QTest::newRow("orange") << "orange" << "3" << 1000.0 << "" << "" << "";
-        QTest::newRow("yellow") << "yellow" << "4" << 10000.0 << "" << "" << "";
-        QTest::newRow("green") << "green" << "5" << 100000.0 << "" << "" << "";
-        QTest::newRow("blue") << "blue" << "6" << 1000000.0 << "" << "" << "";
-        QTest::newRow("purple") << "purple" << "7" << 0.0 << "" << "" << "";
-        QTest::newRow("grey") << "grey" << "8" << 0.0 << "" << "" << "";
-        QTest::newRow("white") << "white" << "9" << 0.0 << "" << "" << "";
-        QTest::newRow("gold") << "gold" << "" << 0.1 << "5" << ".05" << "5%";
-        QTest::newRow("silver") << "silver" << "" << 0.01 << "10" << ".1" << "10%";
-        QTest::newRow("no band") << "no band" << "" << 0.0 << "20" << ".2" << "20%";
+        QTest::newRow("black") << "black"
+                               << "0" << 1.0 << ""
+                               << ""
+                               << "";
+        QTest::newRow("brown") << "brown"
+                               << "1" << 10.0 << "1"
+                               << ".01"
+                               << "1%";
+        QTest::newRow("red") << "red"
+                             << "2" << 100.0 << "2"
+                             << ".02"
+                             << "2%";
+        QTest::newRow("orange") << "orange"
+                                << "3" << 1000.0 << ""
+                                << ""
+                                << "";
+        QTest::newRow("yellow") << "yellow"
+                                << "4" << 10000.0 << ""
+                                << ""
+                                << "";
+        QTest::newRow("green") << "green"
+                               << "5" << 100000.0 << ""
+                               << ""
+                               << "";
+        QTest::newRow("blue") << "blue"
+                              << "6" << 1000000.0 << ""
+                              << ""
+                              << "";
+        QTest::newRow("purple") << "purple"
+                                << "7" << 0.0 << ""
+                                << ""
+                                << "";
+        QTest::newRow("grey") << "grey"
+                              << "8" << 0.0 << ""
+                              << ""
+                              << "";
+        QTest::newRow("white") << "white"
+                               << "9" << 0.0 << ""
+                               << ""
+                               << "";
+        QTest::newRow("gold") << "gold"
+                              << "" << 0.1 << "5"
+                              << ".05"
+                              << "5%";
+        QTest::newRow("silver") << "silver"
+                                << "" << 0.01 << "10"
+                                << ".1"
+                                << "10%";
+        QTest::newRow("no band") << "no band"
+                                 << "" << 0.0 << "20"
+                                 << ".2"
+                                 << "20%";
     }
     void facts()
     {
@@ -124,10 +172,8 @@ private slots:
             return out.join(u'|');
         };
         QCOMPARE(join(firstDigitItems()), "brown|red|orange|yellow|green|blue|purple|grey|white");
-        QCOMPARE(join(digitItems()),
-                 "black|brown|red|orange|yellow|green|blue|purple|grey|white");
-        QCOMPARE(join(multiplierItems()),
-                 "silver|gold|black|brown|red|orange|yellow|green|blue");
+        QCOMPARE(join(digitItems()), "black|brown|red|orange|yellow|green|blue|purple|grey|white");
+        QCOMPARE(join(multiplierItems()), "silver|gold|black|brown|red|orange|yellow|green|blue");
         QCOMPARE(join(toleranceItems()), "brown|red|gold|silver|no band");
     }
 };

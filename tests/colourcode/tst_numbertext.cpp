@@ -46,8 +46,8 @@ private slots:
         QTest::newRow("nan") << "nan" << false << 0.0;
         QTest::newRow("hex") << "0x1A" << false << 0.0;
         QTest::newRow("beyond double") << "1e309" << false << 0.0;
-        QTest::newRow("largest double") << "1.7976931348623157e308" << true
-                                        << std::numeric_limits<double>::max();
+        QTest::newRow("largest double")
+                << "1.7976931348623157e308" << true << std::numeric_limits<double>::max();
         QTest::newRow("arabic digit") << QString::fromUtf8("\u0664") << false << 0.0;
         QTest::newRow("very long") << QString(200, u'1') << false << 0.0;
     }

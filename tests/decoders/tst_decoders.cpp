@@ -79,36 +79,39 @@ private slots:
         QTest::addColumn<QList<quint32>>("paints");
         QTest::addColumn<QString>("value");
 
-        QTest::newRow("1k") << QStringList{"brown", "black", "red", "gold"}
-                            << "1.0 kilo ohms 5 %" << "0.95 to 1.05 Kohm Kohm | 5"
+        QTest::newRow("1k") << QStringList{"brown", "black", "red", "gold"} << "1.0 kilo ohms 5 %"
+                            << "0.95 to 1.05 Kohm Kohm | 5"
                             << QList<quint32>{0x404080, 0x000000, 0x0000FF, 0x01C0C0} << "1000";
         QTest::newRow("47k") << QStringList{"yellow", "purple", "orange", "gold"}
-                             << "47 kilo ohms 5 %" << "44.65 to 49.35 Kohm Kohm | 5"
+                             << "47 kilo ohms 5 %"
+                             << "44.65 to 49.35 Kohm Kohm | 5"
                              << QList<quint32>{0x01FFFF, 0xFF00FF, 0x0180FF, 0x01C0C0} << "47000";
         QTest::newRow("100R") << QStringList{"brown", "black", "brown", "no band"}
-                              << "100 ohms 20 %" << "80 to 120 ohm ohm | 20"
+                              << "100 ohms 20 %"
+                              << "80 to 120 ohm ohm | 20"
                               << QList<quint32>{0x404080, 0x000000, 0x404080, 0xC0FFFF} << "100";
-        QTest::newRow("33R") << QStringList{"orange", "orange", "black", "brown"}
-                             << "33 ohms 1 %" << "32.67 to 33.33 ohm ohm | 1"
+        QTest::newRow("33R") << QStringList{"orange", "orange", "black", "brown"} << "33 ohms 1 %"
+                             << "32.67 to 33.33 ohm ohm | 1"
                              << QList<quint32>{0x0180FF, 0x0180FF, 0x000000, 0x404080} << "33";
-        QTest::newRow("1R0") << QStringList{"brown", "black", "gold", "silver"}
-                             << "1.0 ohms 10 %" << "0.9 to 1.1 ohm ohm | 10"
+        QTest::newRow("1R0") << QStringList{"brown", "black", "gold", "silver"} << "1.0 ohms 10 %"
+                             << "0.9 to 1.1 ohm ohm | 10"
                              << QList<quint32>{0x404080, 0x000000, 0x01C0C0, 0xB0B0B0} << "1.0";
-        QTest::newRow("R22") << QStringList{"red", "red", "silver", "gold"}
-                             << ".22 ohms 5 %" << "0.209 to 0.231 ohm ohm | 5"
+        QTest::newRow("R22") << QStringList{"red", "red", "silver", "gold"} << ".22 ohms 5 %"
+                             << "0.209 to 0.231 ohm ohm | 5"
                              << QList<quint32>{0x0100FF, 0x0100FF, 0xB0B0B0, 0x01C0C0} << ".22";
         QTest::newRow("560k") << QStringList{"green", "blue", "yellow", "red"}
-                              << "560 kilo ohms 2 %" << "548.8 to 571.2 Kohm Kohm | 2"
-                              << QList<quint32>{0x01FF00, 0xFF0000, 0x01FFFF, 0x0000FF}
-                              << "560000";
+                              << "560 kilo ohms 2 %"
+                              << "548.8 to 571.2 Kohm Kohm | 2"
+                              << QList<quint32>{0x01FF00, 0xFF0000, 0x01FFFF, 0x0000FF} << "560000";
         QTest::newRow("99M") << QStringList{"white", "white", "blue", "no band"}
-                             << "99 mega ohms 20 %" << "79.2 to 118.8 Mohm Mohm | 20"
+                             << "99 mega ohms 20 %"
+                             << "79.2 to 118.8 Mohm Mohm | 20"
                              << QList<quint32>{0xFFFFFF, 0xFFFFFF, 0xFF0000, 0xC0FFFF}
                              << "99000000";
-        QTest::newRow("4.7M green") << QStringList{"yellow", "purple", "green", "red"}
-                                    << "4.7 mega ohms 2 %" << "4.606 to 4.794 Mohm Mohm | 2"
-                                    << QList<quint32>{0x01FFFF, 0xFF00FF, 0x01FF00, 0x0000FF}
-                                    << "4700000";
+        QTest::newRow("4.7M green")
+                << QStringList{"yellow", "purple", "green", "red"} << "4.7 mega ohms 2 %"
+                << "4.606 to 4.794 Mohm Mohm | 2"
+                << QList<quint32>{0x01FFFF, 0xFF00FF, 0x01FF00, 0x0000FF} << "4700000";
         QTest::newRow("990R stays ohm")
                 << QStringList{"white", "white", "brown", "no band"} << "990 ohms 20 %"
                 << "792 to 1188 ohm ohm | 20"
@@ -144,31 +147,40 @@ private slots:
         QTest::addColumn<QList<quint32>>("paints");
 
         QTest::newRow("1k00") << QStringList{"brown", "black", "black", "brown", "brown"}
-                              << "1.00 kilo ohms 1 %" << "0.99 to 1.01 Kohm Kohm | 1"
+                              << "1.00 kilo ohms 1 %"
+                              << "0.99 to 1.01 Kohm Kohm | 1"
                               << QList<quint32>{0x404080, 0, 0, 0x404080, 0x404080};
         QTest::newRow("47k0") << QStringList{"yellow", "purple", "black", "red", "gold"}
-                              << "47.0 kilo ohms 5 %" << "44.65 to 49.35 Kohm Kohm | 5"
+                              << "47.0 kilo ohms 5 %"
+                              << "44.65 to 49.35 Kohm Kohm | 5"
                               << QList<quint32>{0x01FFFF, 0xFF00FF, 0, 0x0000FF, 0x01C0C0};
         QTest::newRow("2R20") << QStringList{"red", "red", "black", "silver", "brown"}
-                              << "2.20 ohms 1 %" << "2.178 to 2.222 ohm ohm | 1"
+                              << "2.20 ohms 1 %"
+                              << "2.178 to 2.222 ohm ohm | 1"
                               << QList<quint32>{0x0100FF, 0x0100FF, 0, 0xB0B0B0, 0x404080};
         QTest::newRow("10R0") << QStringList{"brown", "black", "black", "gold", "red"}
-                              << "10.0 ohms 2 %" << "9.8 to 10.2 ohm ohm | 2"
+                              << "10.0 ohms 2 %"
+                              << "9.8 to 10.2 ohm ohm | 2"
                               << QList<quint32>{0x404080, 0, 0, 0x01C0C0, 0x0000FF};
         QTest::newRow("999M") << QStringList{"white", "white", "white", "blue", "no band"}
-                              << "999 mega ohms 20 %" << "799.2 to 1198.8 Mohm Mohm | 20"
+                              << "999 mega ohms 20 %"
+                              << "799.2 to 1198.8 Mohm Mohm | 20"
                               << QList<quint32>{0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFF0000, 0xFF8080};
         QTest::newRow("4.70M") << QStringList{"yellow", "purple", "black", "yellow", "silver"}
-                               << "4.70 mega ohms 10 %" << "4.23 to 5.17 Mohm Mohm | 10"
+                               << "4.70 mega ohms 10 %"
+                               << "4.23 to 5.17 Mohm Mohm | 10"
                                << QList<quint32>{0x01FFFF, 0xFF00FF, 0, 0x01FFFF, 0xB0B0B0};
         QTest::newRow("470R") << QStringList{"yellow", "purple", "black", "black", "gold"}
-                              << "470 ohms 5 %" << "446.5 to 493.5 ohm ohm | 5"
+                              << "470 ohms 5 %"
+                              << "446.5 to 493.5 ohm ohm | 5"
                               << QList<quint32>{0x01FFFF, 0xFF00FF, 0, 0, 0x01C0C0};
         QTest::newRow("470M") << QStringList{"yellow", "purple", "black", "blue", "gold"}
-                              << "470 mega ohms 5 %" << "446.5 to 493.5 Mohm Mohm | 5"
+                              << "470 mega ohms 5 %"
+                              << "446.5 to 493.5 Mohm Mohm | 5"
                               << QList<quint32>{0x01FFFF, 0xFF00FF, 0, 0xFF0000, 0x01C0C0};
         QTest::newRow("47.0M") << QStringList{"yellow", "purple", "black", "green", "gold"}
-                               << "47.0 mega ohms 5 %" << "44.65 to 49.35 Mohm Mohm | 5"
+                               << "47.0 mega ohms 5 %"
+                               << "44.65 to 49.35 Mohm Mohm | 5"
                                << QList<quint32>{0x01FFFF, 0xFF00FF, 0, 0x01FF00, 0x01C0C0};
     }
     void fiveBandExamples()
@@ -197,8 +209,8 @@ private slots:
         QTest::addColumn<QSize>("size");
         QTest::newRow("four") << int(ScreenId::Form3) << 0xC0FFFFu << "Colour Code to Value"
                               << QSize(546, 318);
-        QTest::newRow("five") << int(ScreenId::Form6) << 0xFF8080u
-                              << "5 band colour code to value" << QSize(496, 316);
+        QTest::newRow("five") << int(ScreenId::Form6) << 0xFF8080u << "5 band colour code to value"
+                              << QSize(496, 316);
     }
     void designState()
     {
@@ -212,12 +224,12 @@ private slots:
         QCOMPARE(s->windowType(), Qt::Dialog); // no taskbar button
         for (auto *list : s->findChildren<DropDownList *>())
             QCOMPARE(list->text(), QString());
-        for (const char *name : {"Label2", "Label17", "Label3", "Label16", "Label4", "Label15",
-                                 "Label13", "Label14"})
+        for (const char *name :
+             {"Label2", "Label17", "Label3", "Label16", "Label4", "Label15", "Label13", "Label14"})
             QCOMPARE(back(s, name), body);
         QCOMPARE(back(s, "Label18"), 0xFFFFFFu);
-        for (const char *name : {"Label7", "Label10", "Label20", "Label21", "Label26", "Label27",
-                                 "Label28"})
+        for (const char *name :
+             {"Label7", "Label10", "Label20", "Label21", "Label26", "Label27", "Label28"})
             QVERIFY2(!shown(s, name), name);
         QCOMPARE(caption(s, "Label7"), QStringLiteral("ohms"));
         QCOMPARE(display(s), QString());
@@ -246,9 +258,8 @@ private slots:
         QTest::addColumn<QStringList>("order");
         QTest::newRow("four") << int(ScreenId::Form3)
                               << QStringList{"band1", "band2", "band3", "band4", "Command1"};
-        QTest::newRow("five") << int(ScreenId::Form6)
-                              << QStringList{"band1", "band2", "band3", "band4", "band5",
-                                             "Command1"};
+        QTest::newRow("five") << int(ScreenId::Form6) << QStringList{"band1", "band2", "band3",
+                                                                     "band4", "band5", "Command1"};
     }
     void tabOrder()
     {
@@ -340,8 +351,11 @@ private slots:
     {
         nav::open(ScreenId::Form6);
         Screen *s = nav::screen(ScreenId::Form6);
-        for (auto [list, item] : {std::pair{"band1", "red"}, {"band2", "red"}, {"band3", "black"},
-                                  {"band4", "silver"}, {"band5", "brown"}})
+        for (auto [list, item] : {std::pair{"band1", "red"},
+                                  {"band2", "red"},
+                                  {"band3", "black"},
+                                  {"band4", "silver"},
+                                  {"band5", "brown"}})
             choose(s->control<DropDownList>(list), QLatin1String(item));
         QTRY_COMPARE(range(s), QStringLiteral("2.178 to 2.222 ohm ohm | 1"));
     }
@@ -350,8 +364,8 @@ private slots:
     {
         nav::open(ScreenId::Form3);
         auto *s = nav::screenAs<decoders::Form3>(ScreenId::Form3);
-        for (auto [list, item] : {std::pair{"band1", "brown"}, {"band2", "black"},
-                                  {"band3", "red"}, {"band4", "gold"}})
+        for (auto [list, item] :
+             {std::pair{"band1", "brown"}, {"band2", "black"}, {"band3", "red"}, {"band4", "gold"}})
             choose(s->control<DropDownList>(list), QLatin1String(item));
         s->Timer1_Timer();
         QVERIFY(QTest::qWaitForWindowExposed(s));

@@ -88,9 +88,8 @@ private slots:
         QTest::addColumn<QString>("range");
 
         auto row = [](const char *name, QStringList lists, const char *v, const char *f,
-                      const char *s, const char *range) {
-            QTest::newRow(name) << lists << v << f << s << range;
-        };
+                      const char *s,
+                      const char *range) { QTest::newRow(name) << lists << v << f << s << range; };
         row("470 Kohm", {"4", "", "7", "", "0", " Kohm", "1%"}, "470", ".01", "470",
             "465.3 Kohm / 474.7 Kohm");
         row("1M23", {"1", "M", "2", "", "3", " ", "5%"}, "123000", ".05", "1.23",
@@ -115,8 +114,7 @@ private slots:
             "376 Kohm / 564 Kohm");
         row("first digit only", {"4", "", "", "", "", " Kohm", "5%"}, "4", ".05", "4",
             "3.8 Kohm / 4.2 Kohm");
-        row("point, no digits", {"", ".", "", "", "", " ", "5%"}, ".", ".05", ".",
-            " ohm /  ohm");
+        row("point, no digits", {"", ".", "", "", "", " ", "5%"}, ".", ".05", ".", " ohm /  ohm");
         row("only a tolerance", {"", "", "", "", "", "", "5%"}, "", ".05", "", "  /  ");
         row("unit blank", {"4", "", "7", "", "0", " ", "5%"}, "470", ".05", "", "  /  ");
         row("untouched", {"", "", "", "", "", "", ""}, "", "", "", "  /  ");
@@ -163,14 +161,14 @@ private slots:
         QTest::newRow("only 5%") << QStringList{"", "", "", "", "", "5%"} << " 5%";
         QTest::newRow("unit") << QStringList{"", "4", "", "7", " Kohm", "5%"} << "47 Kohm 5%";
         QTest::newRow("k") << QStringList{"", "4", "k", "7", " Kohm", "5%"} << "4.7 Kohms 5%";
-        QTest::newRow("k released") << QStringList{"", "4", " ", "7", " Kohm", "5%"}
-                                    << "47 Kohm 5%";
-        QTest::newRow("leading point") << QStringList{".", "4", "", "7", "", "10%"}
-                                       << ".47 ohms 10%";
+        QTest::newRow("k released")
+                << QStringList{"", "4", " ", "7", " Kohm", "5%"} << "47 Kohm 5%";
+        QTest::newRow("leading point")
+                << QStringList{".", "4", "", "7", "", "10%"} << ".47 ohms 10%";
         QTest::newRow("point") << QStringList{"", "4", ".", "7", "", "1%"} << "4.7 ohms 1%";
         QTest::newRow("M") << QStringList{"", "4", "M", "7", "", "10%"} << "4.7 Mohms 10%";
-        QTest::newRow("leading blank") << QStringList{" ", "4", "", "7", "0 ohm", "2%"}
-                                       << "470 ohm 2%";
+        QTest::newRow("leading blank")
+                << QStringList{" ", "4", "", "7", "0 ohm", "2%"} << "470 ohm 2%";
     }
     void fourBandValueText()
     {
@@ -186,26 +184,23 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::newRow("untouched") << QStringList{"", "", "", "", "", "", ""} << " ";
         QTest::newRow("only 5%") << QStringList{"", "", "", "", "", "", "5%"} << " 5%";
-        QTest::newRow("unit") << QStringList{"4", "", "7", "", "0", " Kohm", "1%"}
-                              << "470 Kohm 1%";
+        QTest::newRow("unit") << QStringList{"4", "", "7", "", "0", " Kohm", "1%"} << "470 Kohm 1%";
         QTest::newRow("M first") << QStringList{"1", "M", "2", "", "3", " ", "5%"}
                                  << "1.23 Mohms 5%";
-        QTest::newRow("k second") << QStringList{"1", "", "0", "k", "0", " ", ""}
-                                  << "10.0 Kohms ";
-        QTest::newRow("point first") << QStringList{"2", ".", "2", " ", "0", " ", "1%"}
-                                     << "2.20 ohms 1%";
-        QTest::newRow("point second") << QStringList{"1", " ", "0", ".", "0", " ", "2%"}
-                                      << "10.0 ohms 2%";
-        QTest::newRow("unit dropped") << QStringList{"4", "", "7", "", "0", " ", "5%"}
-                                      << "470  5%";
-        QTest::newRow("first and unit") << QStringList{"4", "", "", "", "", " Kohm", ""}
-                                        << "4 Kohm ";
+        QTest::newRow("k second") << QStringList{"1", "", "0", "k", "0", " ", ""} << "10.0 Kohms ";
+        QTest::newRow("point first")
+                << QStringList{"2", ".", "2", " ", "0", " ", "1%"} << "2.20 ohms 1%";
+        QTest::newRow("point second")
+                << QStringList{"1", " ", "0", ".", "0", " ", "2%"} << "10.0 ohms 2%";
+        QTest::newRow("unit dropped") << QStringList{"4", "", "7", "", "0", " ", "5%"} << "470  5%";
+        QTest::newRow("first and unit")
+                << QStringList{"4", "", "", "", "", " Kohm", ""} << "4 Kohm ";
     }
     void fiveBandValueText()
     {
         QFETCH(QStringList, lists);
-        QTEST(encoders::fiveBandValueText({lists[0], lists[1], lists[2], lists[3], lists[4],
-                                           lists[5], lists[6]}),
+        QTEST(encoders::fiveBandValueText(
+                      {lists[0], lists[1], lists[2], lists[3], lists[4], lists[5], lists[6]}),
               "text");
     }
 };

@@ -73,8 +73,8 @@ private slots:
         QCOMPARE(s->windowTitle(), QStringLiteral("Value to Colours"));
         QCOMPARE(s->size(), QSize(456, 269));
         QCOMPARE(s->windowType(), Qt::Window); // a taskbar button
-        for (const char *name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6",
-                                 "Label7", "Label8"})
+        for (const char *name :
+             {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label8"})
             QCOMPARE(back(s, name), kFourBody);
         for (auto *l : s->findChildren<DropDownList *>()) {
             QCOMPARE(l->text(), QString());
@@ -150,11 +150,23 @@ private slots:
         QTest::addColumn<QString>("band3");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("range");
-        QTest::newRow("leading point") << "Combo2" << "." << "10%" << "b0b0b0 silver"
-                                       << ".47 ohms 10%" << "0.423 ohm / 0.517 ohm | 10%";
-        QTest::newRow("point") << "combo1" << "." << "1%" << "01c0c0 Gold" << "4.7 ohms 1%"
+        QTest::newRow("leading point") << "Combo2"
+                                       << "."
+                                       << "10%"
+                                       << "b0b0b0 silver"
+                                       << ".47 ohms 10%"
+                                       << "0.423 ohm / 0.517 ohm | 10%";
+        QTest::newRow("point") << "combo1"
+                               << "."
+                               << "1%"
+                               << "01c0c0 Gold"
+                               << "4.7 ohms 1%"
                                << "4.653 ohm / 4.747 ohm | 1%";
-        QTest::newRow("M") << "combo1" << "M" << "10%" << "00ff00 Green" << "4.7 Mohms 10%"
+        QTest::newRow("M") << "combo1"
+                           << "M"
+                           << "10%"
+                           << "00ff00 Green"
+                           << "4.7 Mohms 10%"
                            << "4.23 Mohm / 5.17 Mohm | 10%";
     }
     void fourBandPointChoosers()
@@ -183,19 +195,45 @@ private slots:
         QTest::addColumn<QString>("list");
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("band");
-        QTest::newRow("ohm") << "number3" << " ohm" << "000000 Black";
-        QTest::newRow("0 ohm") << "number3" << "0 ohm" << "404080 Brown";
-        QTest::newRow("0 Kohm") << "number3" << "0 Kohm" << "01ffff Yellow";
-        QTest::newRow("Mohm") << "number3" << " Mohm" << "ff0000 blue";
-        QTest::newRow("1%") << "tolerance" << "1%" << "404080 Brown";
-        QTest::newRow("2%") << "tolerance" << "2%" << "0000ff Red";
-        QTest::newRow("10%") << "tolerance" << "10%" << "b0b0b0 Silver";
-        QTest::newRow("20%") << "tolerance" << "20%" << "c0ffff No band";
-        QTest::newRow("digit 0") << "number2" << "0" << "000000 Black";
-        QTest::newRow("digit 2") << "number2" << "2" << "0100ff Red";
-        QTest::newRow("digit 5") << "number2" << "5" << "01ff00 Green";
-        QTest::newRow("digit 8") << "number2" << "8" << "808080 Grey";
-        QTest::newRow("digit 9") << "number1" << "9" << "ffffff White";
+        QTest::newRow("ohm") << "number3"
+                             << " ohm"
+                             << "000000 Black";
+        QTest::newRow("0 ohm") << "number3"
+                               << "0 ohm"
+                               << "404080 Brown";
+        QTest::newRow("0 Kohm") << "number3"
+                                << "0 Kohm"
+                                << "01ffff Yellow";
+        QTest::newRow("Mohm") << "number3"
+                              << " Mohm"
+                              << "ff0000 blue";
+        QTest::newRow("1%") << "tolerance"
+                            << "1%"
+                            << "404080 Brown";
+        QTest::newRow("2%") << "tolerance"
+                            << "2%"
+                            << "0000ff Red";
+        QTest::newRow("10%") << "tolerance"
+                             << "10%"
+                             << "b0b0b0 Silver";
+        QTest::newRow("20%") << "tolerance"
+                             << "20%"
+                             << "c0ffff No band";
+        QTest::newRow("digit 0") << "number2"
+                                 << "0"
+                                 << "000000 Black";
+        QTest::newRow("digit 2") << "number2"
+                                 << "2"
+                                 << "0100ff Red";
+        QTest::newRow("digit 5") << "number2"
+                                 << "5"
+                                 << "01ff00 Green";
+        QTest::newRow("digit 8") << "number2"
+                                 << "8"
+                                 << "808080 Grey";
+        QTest::newRow("digit 9") << "number1"
+                                 << "9"
+                                 << "ffffff White";
     }
     void fourBandUnitsAndTolerances()
     {
@@ -204,14 +242,14 @@ private slots:
         auto *s = open4();
         choose(s->findChild<DropDownList *>(list), item);
         s->Timer2_Timer();
-        const char *bandLabel = list == QLatin1String("number3")     ? "Label3"
-                : list == QLatin1String("tolerance")                 ? "Label4"
-                : list == QLatin1String("number2")                   ? "Label2"
-                                                                     : "Label1";
-        const char *nameLabel = list == QLatin1String("number3")     ? "Label13"
-                : list == QLatin1String("tolerance")                 ? "Label14"
-                : list == QLatin1String("number2")                   ? "Label12"
-                                                                     : "Label11";
+        const char *bandLabel = list == QLatin1String("number3") ? "Label3"
+                : list == QLatin1String("tolerance")             ? "Label4"
+                : list == QLatin1String("number2")               ? "Label2"
+                                                                 : "Label1";
+        const char *nameLabel = list == QLatin1String("number3") ? "Label13"
+                : list == QLatin1String("tolerance")             ? "Label14"
+                : list == QLatin1String("number2")               ? "Label12"
+                                                                 : "Label11";
         QTEST(band(s, bandLabel, nameLabel), "band");
     }
 
@@ -232,8 +270,9 @@ private slots:
         QStringList order;
         for (QWidget *w : s->tabOrder())
             order << w->objectName();
-        QCOMPARE(order, (QStringList{"number1", "Combo2", "number2", "combo1", "digit3",
-                                     "multiplier", "tolerance", "Command2"}));
+        QCOMPARE(order,
+                 (QStringList{"number1", "Combo2", "number2", "combo1", "digit3", "multiplier",
+                              "tolerance", "Command2"}));
     }
 
     void fiveBandEdgeCases()
@@ -266,17 +305,35 @@ private slots:
         QTest::addColumn<QString>("band4");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("range");
-        QTest::newRow("1.23") << "Combo2" << "." << "b0b0b0 Silver" << "1.23 ohms 5%"
+        QTest::newRow("1.23") << "Combo2"
+                              << "."
+                              << "b0b0b0 Silver"
+                              << "1.23 ohms 5%"
                               << "1.1685 ohm / 1.2915 ohm | 5%";
-        QTest::newRow("1k23") << "Combo2" << "k" << "404080 Brown" << "1.23 Kohms 5%"
+        QTest::newRow("1k23") << "Combo2"
+                              << "k"
+                              << "404080 Brown"
+                              << "1.23 Kohms 5%"
                               << "1.1685 kohm / 1.2915 kohm | 5%";
-        QTest::newRow("1M23") << "Combo2" << "M" << "00ffff Yellow" << "1.23 Mohms 5%"
+        QTest::newRow("1M23") << "Combo2"
+                              << "M"
+                              << "00ffff Yellow"
+                              << "1.23 Mohms 5%"
                               << "1.1685 Mohm / 1.2915 Mohm | 5%";
-        QTest::newRow("12.3") << "combo1" << "." << "01c0c0 Gold" << "12.3 ohms 5%"
+        QTest::newRow("12.3") << "combo1"
+                              << "."
+                              << "01c0c0 Gold"
+                              << "12.3 ohms 5%"
                               << "11.685 ohm / 12.915 ohm | 5%";
-        QTest::newRow("12k3") << "combo1" << "k" << "0000ff Red" << "12.3 Kohms 5%"
+        QTest::newRow("12k3") << "combo1"
+                              << "k"
+                              << "0000ff Red"
+                              << "12.3 Kohms 5%"
                               << "11.685 Kohm / 12.915 Kohm | 5%";
-        QTest::newRow("12M3") << "combo1" << "M" << "00ff00 Green" << "12.3 Mohms 5%"
+        QTest::newRow("12M3") << "combo1"
+                              << "M"
+                              << "00ff00 Green"
+                              << "12.3 Mohms 5%"
                               << "11.685 Mohm / 12.915 Mohm | 5%";
     }
     void fiveBandPointChoosers()
@@ -366,11 +423,11 @@ private slots:
             const char *combo2, *combo1, *unit;
         };
         // The last four keep a unit chosen before the point or letter locked its list.
-        const Way ways[] = {{"", "", " ohm"},   {"", "", "0 ohm"},  {"", "", " Kohm"},
-                            {"", "", "0 Kohm"},  {"", "", " Mohm"},  {"", ".", ""},
-                            {"", "k", ""},       {"", "M", ""},      {".", "", ""},
-                            {"", "k", " Kohm"},  {"", "M", "0 ohm"}, {"", ".", " Mohm"},
-                            {".", "", "0 Kohm"}};
+        const Way ways[]
+                = {{"", "", " ohm"},   {"", "", "0 ohm"},  {"", "", " Kohm"},  {"", "", "0 Kohm"},
+                   {"", "", " Mohm"},  {"", ".", ""},      {"", "k", ""},      {"", "M", ""},
+                   {".", "", ""},      {"", "k", " Kohm"}, {"", "M", "0 ohm"}, {"", ".", " Mohm"},
+                   {".", "", "0 Kohm"}};
         int checked = 0;
         for (const Way &way : ways) {
             auto *e = open4();
@@ -397,9 +454,8 @@ private slots:
                          qPrintable(QStringLiteral("%1%2%3 %4: %5 vs %6")
                                             .arg(QLatin1String(way.combo2))
                                             .arg(n)
-                                            .arg(QLatin1String(way.combo1),
-                                                 QLatin1String(way.unit), rangeOnly(e),
-                                                 rangeOnly(d))));
+                                            .arg(QLatin1String(way.combo1), QLatin1String(way.unit),
+                                                 rangeOnly(e), rangeOnly(d))));
                 ++checked;
             }
             cleanup();
@@ -445,9 +501,8 @@ private slots:
                          qPrintable(QStringLiteral("%1 %2 %3 %4: %5 vs %6")
                                             .arg(n)
                                             .arg(QLatin1String(way.combo2),
-                                                 QLatin1String(way.combo1),
-                                                 QLatin1String(way.unit), rangeOnly(e),
-                                                 rangeOnly(d))));
+                                                 QLatin1String(way.combo1), QLatin1String(way.unit),
+                                                 rangeOnly(e), rangeOnly(d))));
                 ++checked;
             }
             cleanup();

@@ -61,7 +61,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const qsizetype split = text.indexOf(u'\n');
     const QStringView first = split < 0 ? QStringView(text) : QStringView(text).left(split);
     const QStringView second = split < 0 ? QStringView() : QStringView(text).mid(split + 1);
-    for (const auto result : {calculator::sum(first, second), calculator::reciprocal(first, second)}) {
+    for (const auto result :
+         {calculator::sum(first, second), calculator::reciprocal(first, second)}) {
         if (result) {
             require(std::isfinite(*result));
             checkRoundTrip(colourcode::toText(*result));

@@ -25,8 +25,8 @@ private slots:
     void screen_data()
     {
         QTest::addColumn<int>("layout");
-        const char *names[] = {"chart", "four-band decoder", "four-band encoder", "calculator",
-                               "five-band decoder", "five-band encoder"};
+        const char *names[] = {"chart",      "four-band decoder", "four-band encoder",
+                               "calculator", "five-band decoder", "five-band encoder"};
         for (int i = 0; i < int(std::size(kLayouts)); ++i)
             QTest::newRow(names[i]) << i;
     }
@@ -41,10 +41,11 @@ private slots:
         for (int i = 0; i < m_actions; ++i) {
             user.act();
             const QString wrong = user.check();
-            QVERIFY2(wrong.isEmpty(), qPrintable(QStringLiteral("seed %1, action %2: %3 [%4]")
-                                                         .arg(seed)
-                                                         .arg(i)
-                                                         .arg(wrong, user.describe())));
+            QVERIFY2(wrong.isEmpty(),
+                     qPrintable(QStringLiteral("seed %1, action %2: %3 [%4]")
+                                        .arg(seed)
+                                        .arg(i)
+                                        .arg(wrong, user.describe())));
             if (i % 1000 == 0)
                 screentest::settle();
         }

@@ -18,40 +18,61 @@ using namespace ui;
 using screentest::caption;
 namespace nav = ui::navigation;
 
-
 // Every colour a band may show, from the colour code, plus the screens' own.
 inline const std::set<quint32> kBandPaints{0x000000, 0x404080, 0x0100FF, 0x0000FF, 0x0180FF,
-                                    0x01FFFF, 0x01FF00, 0xFF0000, 0xFF00FF, 0x808080,
-                                    0xFFFFFF, 0x01C0C0, 0xB0B0B0};
+                                           0x01FFFF, 0x01FF00, 0xFF0000, 0xFF00FF, 0x808080,
+                                           0xFFFFFF, 0x01C0C0, 0xB0B0B0};
 
 struct Layout
 {
     ScreenId id;
     quint32 body;
-    std::vector<const char *> bands;  // band labels, left to right
-    std::vector<const char *> names;  // their colour names (encoders)
+    std::vector<const char *> bands; // band labels, left to right
+    std::vector<const char *> names; // their colour names (encoders)
     std::vector<const char *> pieces; // body pieces that never change
     std::vector<quint32> extraPaints; // colours only this screen paints
 };
 
 inline const Layout kLayouts[] = {
         {ScreenId::Form2, 0, {}, {}, {}, {}},
-        {ScreenId::Form3, 0xC0FFFF, {"Label17", "Label16", "Label15", "Label14"}, {},
-         {"Label2", "Label3", "Label4", "Label13"}, {}},
-        {ScreenId::Form4, 0xC0FFFF, {"Label1", "Label2", "Label3", "Label4"},
+        {ScreenId::Form3,
+         0xC0FFFF,
+         {"Label17", "Label16", "Label15", "Label14"},
+         {},
+         {"Label2", "Label3", "Label4", "Label13"},
+         {}},
+        {ScreenId::Form4,
+         0xC0FFFF,
+         {"Label1", "Label2", "Label3", "Label4"},
          {"Label11", "Label12", "Label13", "Label14"},
-         {"Label5", "Label6", "Label7", "Label8"}, {0x00FF00}},
+         {"Label5", "Label6", "Label7", "Label8"},
+         {0x00FF00}},
         {ScreenId::Form5, 0, {}, {}, {}, {}},
-        {ScreenId::Form6, 0xFF8080, {"Label17", "Label16", "Label32", "Label15", "Label14"}, {},
-         {"Label2", "Label3", "Label4", "Label13", "Label31"}, {}},
-        {ScreenId::Form7, 0xFF8080, {"Label1", "Label2", "Label24", "Label3", "Label4"},
+        {ScreenId::Form6,
+         0xFF8080,
+         {"Label17", "Label16", "Label32", "Label15", "Label14"},
+         {},
+         {"Label2", "Label3", "Label4", "Label13", "Label31"},
+         {}},
+        {ScreenId::Form7,
+         0xFF8080,
+         {"Label1", "Label2", "Label24", "Label3", "Label4"},
          {"Label11", "Label12", "Label25", "Label13", "Label14"},
-         {"Label6", "Label7", "Label8", "Label22", "Label23", "Label26"}, {0x00FFFF, 0x00FF00}},
+         {"Label6", "Label7", "Label8", "Label22", "Label23", "Label26"},
+         {0x00FFFF, 0x00FF00}},
 };
 
-inline const char *const kTyped[] = {"0",   "1",    "4.7", "10",   ".5",  "-5",    "5",    "1e3",
-                              "1E15", " 22 ", "",   "abc",  "inf", "nan",   "1e400", "4,7",
-                              ".",   "-",    "0.1", "1e-309", "+3", "99999999999999999999"};
+inline const char *const kTyped[] = {"0",     "1",
+                                     "4.7",   "10",
+                                     ".5",    "-5",
+                                     "5",     "1e3",
+                                     "1E15",  " 22 ",
+                                     "",      "abc",
+                                     "inf",   "nan",
+                                     "1e400", "4,7",
+                                     ".",     "-",
+                                     "0.1",   "1e-309",
+                                     "+3",    "99999999999999999999"};
 
 inline bool pointOrLetter(const QString &text)
 {
@@ -214,8 +235,8 @@ private:
         const QString &m = bands[five ? 3 : 2];
         const QStringList kilo = five ? QStringList{"brown", "red", "orange"}
                                       : QStringList{"red", "orange", "yellow"};
-        const QStringList mega = five ? QStringList{"yellow", "green", "blue"}
-                                      : QStringList{"green", "blue"};
+        const QStringList mega
+                = five ? QStringList{"yellow", "green", "blue"} : QStringList{"green", "blue"};
         colourcode::DecoderTexts d;
         auto digit = [](const QString &name) {
             const auto *c = colourcode::findByListName(name);
@@ -231,8 +252,8 @@ private:
                 : mega.contains(m)     ? QStringLiteral("mega")
                                        : QString();
         colourcode::decoderTick(d, five ? 3 : 2);
-        const QString decoded = QStringLiteral("%1 %2 %3 %4").arg(d.minimum, d.minimumUnit,
-                                                                  d.maximum, d.maximumUnit);
+        const QString decoded = QStringLiteral("%1 %2 %3 %4")
+                                        .arg(d.minimum, d.minimumUnit, d.maximum, d.maximumUnit);
         const QString shown = QStringLiteral("%1 %2 %3 %4")
                                       .arg(caption(m_s, "minvalue"), caption(m_s, "multimin"),
                                            caption(m_s, "maxvalue"), caption(m_s, "multimax"));
@@ -253,6 +274,5 @@ private:
 public:
     int crossChecks() const { return m_crossChecks; }
 };
-
 
 } // namespace randomuser

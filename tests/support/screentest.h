@@ -52,8 +52,8 @@ inline QStringList cutCaptions(ui::Screen *s)
             continue;
         const QFontMetrics fm = label->fontMetrics();
         const QRect inside = label->contentsRect();
-        const int needed = fm.boundingRect(QRect(0, 0, inside.width(), 100000),
-                                           Qt::TextWordWrap, label->caption())
+        const int needed = fm.boundingRect(QRect(0, 0, inside.width(), 100000), Qt::TextWordWrap,
+                                           label->caption())
                                    .height()
                 / fm.lineSpacing();
         const int shown = std::max(1, inside.height() / fm.lineSpacing());
@@ -84,12 +84,12 @@ inline void quietRaiseWarnings()
 } // namespace screentest
 
 // A widget test runs as the program does: Fusion style, and only the quit button ends it.
-#define OHMARA_WIDGET_TEST_MAIN(TestClass)                                                     \
-    int main(int argc, char **argv)                                                            \
-    {                                                                                          \
-        QApplication app(argc, argv);                                                          \
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));               \
-        QApplication::setQuitOnLastWindowClosed(false);                                        \
-        TestClass test;                                                                        \
-        return QTest::qExec(&test, argc, argv);                                                \
+#define OHMARA_WIDGET_TEST_MAIN(TestClass)                                                         \
+    int main(int argc, char **argv)                                                                \
+    {                                                                                              \
+        QApplication app(argc, argv);                                                              \
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));                   \
+        QApplication::setQuitOnLastWindowClosed(false);                                            \
+        TestClass test;                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                    \
     }

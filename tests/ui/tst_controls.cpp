@@ -17,6 +17,7 @@ const char *const kItems[] = {"brown", "red", "green", "grey", "no band"};
 const WindowDef kWindow{"Test", 4500, 3000, Border::FixedSingle, true, Placement::CentreScreen};
 
 // Opaque labels in red and green overlap; the first in the list must lie on top.
+// clang-format off
 const ControlDef kControls[] = {
         {.name = "top", .kind = Kind::Label, .left = 0, .top = 0, .width = 600, .height = 600,
          .backColour = 0x0000FF},
@@ -40,14 +41,14 @@ const ControlDef kControls[] = {
          .height = 285, .caption = "0", .tabIndex = 3},
         {.name = "fast", .kind = Kind::Timer, .interval = 1},
 };
+// clang-format on
 
 class TestScreen : public Screen
 {
 public:
     TestScreen()
         : Screen(ScreenId::Form2, kWindow, kControls)
-    {
-    }
+    { }
 };
 
 QColor pixel(QWidget *w, int x, int y)
@@ -161,7 +162,7 @@ private slots:
     void borderIsOneLine()
     {
         const QColor text = m_screen->palette().color(QPalette::WindowText);
-        QCOMPARE(pixel(m_screen, 100, 60), text);     // left edge
+        QCOMPARE(pixel(m_screen, 100, 60), text); // left edge
         QCOMPARE(pixel(m_screen, 101, 61), QColor(255, 255, 255));
     }
 

@@ -31,8 +31,8 @@ private slots:
         Screen *s = nav::screen(ScreenId::Form3);
         QVERIFY(QTest::qWaitForWindowExposed(s));
         QCOMPARE(s->size(), QSize(546, 318)); // the layout is in logical pixels
-        for (auto [list, item] : {std::pair{"band1", "red"}, {"band2", "green"},
-                                  {"band3", "blue"}, {"band4", "gold"}})
+        for (auto [list, item] :
+             {std::pair{"band1", "red"}, {"band2", "green"}, {"band3", "blue"}, {"band4", "gold"}})
             choose(s->control<DropDownList>(list), QLatin1String(item));
 
         const QImage shot = s->grab().toImage();
