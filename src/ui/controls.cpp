@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -82,6 +83,21 @@ QPixmap bitmap(const char *path)
 }
 
 } // namespace
+
+void ClickTracker::press(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+bool ClickTracker::release(QMouseEvent *event, const QRect &inside)
+{
+    event->accept();
+    const bool click = m_pressed && event->button() == Qt::LeftButton
+            && inside.contains(event->position().toPoint());
+    m_pressed = false;
+    return click;
+}
 
 QColor colourOf(quint32 value, const QPalette &palette, QPalette::ColorRole standardRole)
 {
@@ -186,18 +202,13 @@ void Label::applyColours()
 
 void Label::mousePressEvent(QMouseEvent *event)
 {
-    // A label swallows its clicks: the window behind it does not see them.
-    m_pressed = event->button() == Qt::LeftButton;
-    event->accept();
+    m_click.press(event);
 }
 
 void Label::mouseReleaseEvent(QMouseEvent *event)
 {
-    event->accept();
-    if (m_pressed && event->button() == Qt::LeftButton
-        && rect().contains(event->position().toPoint()))
+    if (m_click.release(event, rect()))
         emit clicked();
-    m_pressed = false;
 }
 
 CommandButton::CommandButton(const ControlDef &def, QWidget *parent)
@@ -371,17 +382,13 @@ void Image::paintEvent(QPaintEvent *)
 
 void Image::mousePressEvent(QMouseEvent *event)
 {
-    m_pressed = event->button() == Qt::LeftButton;
-    event->accept();
+    m_click.press(event);
 }
 
 void Image::mouseReleaseEvent(QMouseEvent *event)
 {
-    event->accept();
-    if (m_pressed && event->button() == Qt::LeftButton
-        && rect().contains(event->position().toPoint()))
+    if (m_click.release(event, rect()))
         emit clicked();
-    m_pressed = false;
 }
 
 PictureBox::PictureBox(const ControlDef &def, QWidget *parent)
@@ -436,17 +443,13 @@ Frame::Frame(const ControlDef &def, QWidget *parent)
 
 void Frame::mousePressEvent(QMouseEvent *event)
 {
-    m_pressed = event->button() == Qt::LeftButton;
-    event->accept();
+    m_click.press(event);
 }
 
 void Frame::mouseReleaseEvent(QMouseEvent *event)
 {
-    event->accept();
-    if (m_pressed && event->button() == Qt::LeftButton
-        && rect().contains(event->position().toPoint()))
+    if (m_click.release(event, rect()))
         emit clicked();
-    m_pressed = false;
 }
 
 } // namespace ui

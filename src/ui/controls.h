@@ -12,6 +12,18 @@
 
 namespace ui {
 
+// A click as the user means it: the left button pressed and released inside the control.
+// Controls that are clicked accept their presses, so the window behind never sees them.
+class ClickTracker
+{
+public:
+    void press(QMouseEvent *event);
+    bool release(QMouseEvent *event, const QRect &inside);
+
+private:
+    bool m_pressed = false;
+};
+
 QColor colourOf(quint32 value, const QPalette &palette, QPalette::ColorRole standardRole);
 QFont fontOf(Font font);
 
@@ -43,7 +55,7 @@ private:
     quint32 m_foreColour = kStandardColour;
     bool m_transparent = false;
     bool m_border = false;
-    bool m_pressed = false;
+    ClickTracker m_click;
 };
 
 // A push button whose caption wraps over as many lines as its height allows.
@@ -141,7 +153,7 @@ protected:
 private:
     QPixmap m_pixmap;
     bool m_stretch = false;
-    bool m_pressed = false;
+    ClickTracker m_click;
 };
 
 // A bitmap at its natural size inside a sunken border, clipped to the box.
@@ -187,7 +199,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    bool m_pressed = false;
+    ClickTracker m_click;
 };
 
 } // namespace ui

@@ -186,17 +186,12 @@ void Screen::closeEvent(QCloseEvent *event)
 
 void Screen::mousePressEvent(QMouseEvent *event)
 {
-    m_pressed = event->button() == Qt::LeftButton;
-    event->accept();
+    m_click.press(event);
 }
 
 void Screen::mouseReleaseEvent(QMouseEvent *event)
 {
-    event->accept();
-    const bool click = m_pressed && event->button() == Qt::LeftButton
-            && rect().contains(event->position().toPoint());
-    m_pressed = false;
-    if (click)
+    if (m_click.release(event, rect()))
         Form_Click();
 }
 

@@ -57,7 +57,7 @@ private:
     std::vector<QWidget *> m_tabOrder;
     bool m_placed = false;
     bool m_focused = false;
-    bool m_pressed = false;
+    ClickTracker m_click;
 };
 
 } // namespace ui

@@ -1,4 +1,3 @@
-#include "app/screens.h"
 #include "calculator/form5.h"
 #include "support/screentest.h"
 
@@ -14,9 +13,7 @@ class TestForm5 : public QObject
 private slots:
     void initTestCase()
     {
-        app::registerScreens();
-        nav::setEndAction([] {});
-        nav::show(ScreenId::Form1);
+        screentest::startAtMenu();
     }
     void init()
     {

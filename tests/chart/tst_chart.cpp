@@ -1,4 +1,3 @@
-#include "app/screens.h"
 #include "chart/form2.h"
 #include "colourcode/bandcolour.h"
 #include "colourcode/numbertext.h"
@@ -33,9 +32,7 @@ class TestChart : public QObject
 private slots:
     void initTestCase()
     {
-        app::registerScreens();
-        nav::setEndAction([] {});
-        nav::show(ScreenId::Form1);
+        screentest::startAtMenu();
     }
     void init()
     {

@@ -1,4 +1,3 @@
-#include "app/screens.h"
 #include "decoders/form3.h"
 #include "decoders/form6.h"
 #include "support/screentest.h"
@@ -60,9 +59,7 @@ class TestDecoders : public QObject
 private slots:
     void initTestCase()
     {
-        app::registerScreens();
-        nav::setEndAction([] {});
-        nav::show(ScreenId::Form1);
+        screentest::startAtMenu();
     }
     void cleanup()
     {

@@ -1,4 +1,3 @@
-#include "app/screens.h"
 #include "decoders/form3.h"
 #include "decoders/form6.h"
 #include "encoders/form4.h"
@@ -56,9 +55,7 @@ class TestEncoders : public QObject
 private slots:
     void initTestCase()
     {
-        app::registerScreens();
-        nav::setEndAction([] {});
-        nav::show(ScreenId::Form1);
+        screentest::startAtMenu();
     }
     void cleanup()
     {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/screens.h"
 #include "ui/controls.h"
 #include "ui/navigation.h"
 #include "ui/screen.h"
@@ -18,6 +19,15 @@ inline void choose(ui::DropDownList *list, const QString &text)
     QVERIFY2(index >= 0, qPrintable(text));
     list->setCurrentIndex(index);
     emit list->activated(index);
+}
+
+// The program past its splash screen: the menu shown, every screen ready to open, and the
+// quit button ending nothing but the test's expectations.
+inline void startAtMenu()
+{
+    app::registerScreens();
+    ui::navigation::setEndAction([] {});
+    ui::navigation::show(ui::ScreenId::Form1);
 }
 
 inline QString caption(ui::Screen *s, const char *name)
