@@ -6,7 +6,6 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QScreen>
 
 #include <algorithm>
@@ -35,7 +34,6 @@ Screen::Screen(ScreenId id, const WindowDef &window, std::span<const ControlDef>
     , m_window(window)
 {
     setObjectName(QLatin1String(kScreenNames[int(id)]));
-    setAttribute(Qt::WA_DeleteOnClose, false);
     setFont(fontOf(Font::Standard));
     if (window.caption)
         setWindowTitle(QLatin1String(window.caption));
