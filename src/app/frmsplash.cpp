@@ -29,10 +29,10 @@ const ControlDef kControls[] = {
          .height = 615, .caption = "Now with 5 band resistor support", .tabIndex = 5,
          .container = "Frame1"},
         {.name = "imgLogo", .kind = Kind::Image, .left = 0, .top = 120, .width = 1935,
-         .height = 2025, .caption = ":/art/splash-logo.png", .flags = Flag::Stretch,
+         .height = 2025, .caption = ":/art/splash-logo.bmp", .flags = Flag::Stretch,
          .container = "Frame1"},
         {.name = "Image1", .kind = Kind::Image, .left = 480, .top = 2640, .width = 5565,
-         .height = 1230, .caption = ":/art/splash-resistor.png", .container = "Frame1"},
+         .height = 1230, .caption = ":/art/splash-resistor.bmp", .container = "Frame1"},
 };
 // clang-format on
 

@@ -67,13 +67,14 @@ bool usesFrameClock(int interval)
     return interval <= Timer::kFastestTickMs;
 }
 
-// A bitmap at the screen's density: "name@2x.png" beside "name.png" where the screen has
+// A bitmap at the screen's density: "name@2x.ext" beside "name.ext" where the screen has
 // two device pixels to a logical one.
 QPixmap bitmap(const char *path)
 {
     const QString file = QLatin1String(path);
-    if (qApp->devicePixelRatio() > 1.5 && file.endsWith(QLatin1String(".png"))) {
-        QPixmap sharp(file.chopped(4) + QLatin1String("@2x.png"));
+    const qsizetype dot = file.lastIndexOf(u'.');
+    if (qApp->devicePixelRatio() > 1.5 && dot > 0) {
+        QPixmap sharp(file.left(dot) + QLatin1String("@2x") + file.mid(dot));
         if (!sharp.isNull()) {
             sharp.setDevicePixelRatio(2);
             return sharp;
