@@ -22,5 +22,5 @@ if [ -n "${DISPLAY:-}" ]; then
     suite
 else
     export -f suite ohmara_build
-    xvfb-run -a -s "-screen 0 1280x1024x24" bash -c suite
+    xvfb-run -a -s "-screen 0 1280x1024x24" bash -c 'set -euo pipefail; suite'
 fi
