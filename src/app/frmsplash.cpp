@@ -30,9 +30,9 @@ const ControlDef kControls[] = {
          .container = "Frame1"},
         {.name = "imgLogo", .kind = Kind::Image, .left = 0, .top = 120, .width = 1935,
          .height = 2025, .caption = ":/art/splash-logo.bmp", .flags = Flag::Stretch,
-         .container = "Frame1"},
+         .container = "Frame1", .description = "Ohmara 3.1 logo: the version number over a small resistor"},
         {.name = "Image1", .kind = Kind::Image, .left = 480, .top = 2640, .width = 5565,
-         .height = 1230, .caption = ":/art/splash-resistor.bmp", .container = "Frame1"},
+         .height = 1230, .caption = ":/art/splash-resistor.bmp", .container = "Frame1", .description = "photograph of a beige resistor with brown, black, red and gold bands"},
 };
 // clang-format on
 

@@ -27,7 +27,7 @@ const ControlDef kControls[] = {
         {.name = "Timer1", .kind = Kind::Timer, .interval = 1},
 
         {.name = "Image1", .kind = Kind::Image, .left = 960, .top = 1320, .width = 990,
-         .height = 1470, .caption = ":/art/end4-left.png"},
+         .height = 1470, .caption = ":/art/end4-left.png", .description = "left end of the resistor with its lead"},
         {.name = "Label18", .kind = Kind::Label, .left = 1920, .top = 1320, .width = 2295,
          .height = 135, .backColour = kWhite},
         {.name = "Label19", .kind = Kind::Label, .left = 1920, .top = 2640, .width = 2295,
@@ -49,7 +49,7 @@ const ControlDef kControls[] = {
         {.name = "Label14", .kind = Kind::Label, .left = 3840, .top = 1440, .width = 375,
          .height = 1215, .backColour = kBody},
         {.name = "Image2", .kind = Kind::Image, .left = 4200, .top = 1320, .width = 960,
-         .height = 1470, .caption = ":/art/end4-right.png"},
+         .height = 1470, .caption = ":/art/end4-right.png", .description = "right end of the resistor with its lead"},
         {.name = "Line1", .kind = Kind::Line, .left = 2040, .top = 1320, .width = 1320,
          .height = 1200},
         {.name = "Line2", .kind = Kind::Line, .left = 2400, .top = 1080, .width = 2520,

@@ -29,7 +29,7 @@ const ControlDef kControls[] = {
         {.name = "Timer1", .kind = Kind::Timer, .interval = 1},
 
         {.name = "Image1", .kind = Kind::Image, .left = 960, .top = 2040, .width = 990,
-         .height = 1470, .caption = ":/art/end5-left.png"},
+         .height = 1470, .caption = ":/art/end5-left.png", .description = "left end of the resistor with its lead"},
         {.name = "Label18", .kind = Kind::Label, .left = 1920, .top = 2040, .width = 2895,
          .height = 135, .backColour = kWhite},
         {.name = "Label19", .kind = Kind::Label, .left = 1920, .top = 3360, .width = 2895,
@@ -55,7 +55,7 @@ const ControlDef kControls[] = {
         {.name = "Label14", .kind = Kind::Label, .left = 4440, .top = 2160, .width = 375,
          .height = 1215, .backColour = kBody},
         {.name = "Image2", .kind = Kind::Image, .left = 4800, .top = 2040, .width = 960,
-         .height = 1470, .caption = ":/art/end5-right.png"},
+         .height = 1470, .caption = ":/art/end5-right.png", .description = "right end of the resistor with its lead"},
         {.name = "Line1", .kind = Kind::Line, .left = 2040, .top = 2040, .width = 1080,
          .height = 1440},
         {.name = "Line2", .kind = Kind::Line, .left = 2280, .top = 1440, .width = 2520,

@@ -1,6 +1,7 @@
 #include "ui/controls.h"
 
 #include <QAbstractItemView>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -81,6 +82,22 @@ QPixmap bitmap(const char *path)
         }
     }
     return QPixmap(file);
+}
+
+// Pictures are images to a screen reader, named by what they show.
+QAccessibleInterface *pictureAccessible(const QString &, QObject *object)
+{
+    if (!qobject_cast<Image *>(object) && !qobject_cast<PictureBox *>(object))
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
+}
+
+void describePicture(QWidget *picture, const ControlDef &def)
+{
+    static const bool installed = (QAccessible::installFactory(pictureAccessible), true);
+    Q_UNUSED(installed);
+    if (def.description)
+        picture->setAccessibleName(QLatin1String(def.description));
 }
 
 } // namespace
@@ -368,6 +385,7 @@ Image::Image(const ControlDef &def, QWidget *parent)
         r.setSize(m_pixmap.deviceIndependentSize().toSize());
     setGeometry(r);
     setFocusPolicy(Qt::NoFocus);
+    describePicture(this, def);
 }
 
 void Image::paintEvent(QPaintEvent *)
@@ -401,6 +419,7 @@ PictureBox::PictureBox(const ControlDef &def, QWidget *parent)
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
     setFocusPolicy(Qt::StrongFocus);
+    describePicture(this, def);
 }
 
 void PictureBox::paintEvent(QPaintEvent *event)

@@ -67,6 +67,7 @@ struct ControlDef
     std::span<const char *const> items = {};
     int interval = 0; // timer, in milliseconds
     const char *container = nullptr; // the frame that holds the control
+    const char *description = nullptr; // what a picture shows, for screen readers
 };
 
 enum class Border { None, FixedSingle, FixedDialog, Sizable };

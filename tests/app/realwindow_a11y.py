@@ -118,6 +118,9 @@ try:
     wait(lambda: all(t in names(app(), "label") for t in splash_texts))
     for t in splash_texts:
         check(t in names(app(), "label"), "splash label %r" % t)
+    pictures = names(app(), "image")
+    check(any(p.startswith("Ohmara 3.1 logo") for p in pictures), "the logo is an image: %r" % pictures)
+    check(any(p.startswith("photograph of a beige resistor") for p in pictures), "the photograph is an image")
 
     key("x")
     menu = wait(lambda: window("Ohmara V3.1"))
@@ -153,6 +156,8 @@ try:
             continue
         for t in texts:
             check(t in names(w, "label"), "%r shows %r" % (title, t))
+        if title not in ("Resistor/Capacitor Calculator",):
+            check(len(names(w, "image")) == 2, "%r shows its two pictures as images" % title)
         combos = [d for d in descendants(w) if d.getRoleName() == "combo box"]
         check(len(combos) == lists, "%r has %d lists, AT-SPI shows %d" % (title, lists, len(combos)))
         for c in combos:
