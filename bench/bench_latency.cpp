@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QStyleFactory>
 #include <QTest>
 
 #include <algorithm>
@@ -68,9 +67,7 @@ double percentile(std::vector<double> v, double p)
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setQuitOnLastWindowClosed(false);
-    app::registerScreens();
+    app::configureApplication();
     navigation::setEndAction([] {});
     navigation::show(ScreenId::Form1);
     const int samples = argc > 1 ? std::atoi(argv[1]) : 300;

@@ -77,7 +77,7 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    app::registerScreens();
+    app::configureApplication();
     ui::navigation::setEndAction([] {});
 
     std::printf("%-44s %13s %13s\n", "tick", "measured", "target");

@@ -9,7 +9,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPointer>
-#include <QStyleFactory>
 #include <QTimer>
 
 #include <cstdio>
@@ -36,9 +35,7 @@ long residentKb()
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setQuitOnLastWindowClosed(false);
-    app::registerScreens();
+    app::configureApplication();
     randomuser::nav::setEndAction([] {});
     randomuser::nav::show(ui::ScreenId::Form1);
     const double minutes = argc > 1 ? std::atof(argv[1]) : 30;

@@ -304,7 +304,8 @@ int main(int argc, char **argv)
     for (int scale : {1, 2}) {
         const QLatin1String suffix(scale == 1 ? "" : "@2x");
         auto name = [suffix](const char *base, const char *format = "png") {
-            return QStringLiteral("%1%2.%3").arg(QLatin1String(base), suffix, QLatin1String(format));
+            return QStringLiteral("%1%2.%3").arg(QLatin1String(base), suffix,
+                                                 QLatin1String(format));
         };
         // The splash comes up first: plain 24-bit bitmaps decode at once.
         ok &= save(splashPhotograph(scale), dir, name("splash-resistor", "bmp"));

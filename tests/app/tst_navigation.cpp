@@ -7,7 +7,6 @@
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
-#include <QStyleFactory>
 
 using namespace ui;
 using screentest::settle;
@@ -38,7 +37,6 @@ class TestNavigation : public QObject
 private slots:
     void initTestCase()
     {
-        app::registerScreens();
         nav::setEndAction([this] { ++m_ends; });
     }
     void init()

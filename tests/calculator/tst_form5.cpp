@@ -2,7 +2,6 @@
 #include "support/screentest.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 using namespace ui;
 namespace nav = ui::navigation;
@@ -11,10 +10,7 @@ class TestForm5 : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        screentest::startAtMenu();
-    }
+    void initTestCase() { screentest::startAtMenu(); }
     void init()
     {
         nav::open(ScreenId::Form5);

@@ -4,7 +4,6 @@
 #include "support/screentest.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 using namespace ui;
 namespace nav = ui::navigation;
@@ -30,10 +29,7 @@ class TestChart : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        screentest::startAtMenu();
-    }
+    void initTestCase() { screentest::startAtMenu(); }
     void init()
     {
         nav::open(ScreenId::Form2);

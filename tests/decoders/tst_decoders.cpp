@@ -3,7 +3,6 @@
 #include "support/screentest.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 using namespace ui;
 using screentest::back;
@@ -57,10 +56,7 @@ class TestDecoders : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        screentest::startAtMenu();
-    }
+    void initTestCase() { screentest::startAtMenu(); }
     void cleanup()
     {
         nav::unload(ScreenId::Form3);

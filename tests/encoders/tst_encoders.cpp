@@ -5,7 +5,6 @@
 #include "support/screentest.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 using namespace ui;
 using screentest::back;
@@ -53,10 +52,7 @@ class TestEncoders : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        screentest::startAtMenu();
-    }
+    void initTestCase() { screentest::startAtMenu(); }
     void cleanup()
     {
         for (ScreenId id : {ScreenId::Form3, ScreenId::Form4, ScreenId::Form6, ScreenId::Form7})

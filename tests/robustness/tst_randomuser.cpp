@@ -14,7 +14,6 @@ private slots:
     void initTestCase()
     {
         screentest::quietRaiseWarnings();
-        app::registerScreens();
         nav::setEndAction([] { QFAIL("the random user never quits"); });
         nav::show(ScreenId::Form1);
         m_actions = qEnvironmentVariableIntValue("OHMARA_RANDOM_ACTIONS");

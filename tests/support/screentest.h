@@ -6,7 +6,6 @@
 #include "ui/screen.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 #include <QTest>
 
 namespace screentest {
@@ -25,7 +24,6 @@ inline void choose(ui::DropDownList *list, const QString &text)
 // quit button ending nothing but the test's expectations.
 inline void startAtMenu()
 {
-    app::registerScreens();
     ui::navigation::setEndAction([] {});
     ui::navigation::show(ui::ScreenId::Form1);
 }
@@ -93,13 +91,12 @@ inline void quietRaiseWarnings()
 
 } // namespace screentest
 
-// A widget test runs as the program does: Fusion style, and only the quit button ends it.
+// A widget test runs the application as the program does.
 #define OHMARA_WIDGET_TEST_MAIN(TestClass)                                                         \
     int main(int argc, char **argv)                                                                \
     {                                                                                              \
         QApplication app(argc, argv);                                                              \
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));                   \
-        QApplication::setQuitOnLastWindowClosed(false);                                            \
+        app::configureApplication();                                                               \
         TestClass test;                                                                            \
         return QTest::qExec(&test, argc, argv);                                                    \
     }

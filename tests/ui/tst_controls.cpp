@@ -4,7 +4,6 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QSignalSpy>
-#include <QStyleFactory>
 #include <QThread>
 
 using namespace ui;

@@ -18,7 +18,6 @@ class TestHiDpi : public QObject
 private slots:
     void initTestCase()
     {
-        app::registerScreens();
         nav::setEndAction([] {});
         m_ratio = qApp->devicePixelRatio();
         qInfo("device pixel ratio %g", m_ratio);
