@@ -69,17 +69,17 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     app::configureApplication();
     navigation::setEndAction([] {});
-    navigation::show(ScreenId::Form1);
+    navigation::show(ScreenId::Menu);
     const int samples = argc > 1 ? std::atoi(argv[1]) : 300;
 
     const Case cases[] = {
             {"four-band decoder",
-             ScreenId::Form3,
+             ScreenId::FourBandDecoder,
              "band1",
              "minvalue",
              {{"band1", "yellow"}, {"band2", "black"}, {"band3", "red"}, {"band4", "gold"}}},
             {"five-band decoder",
-             ScreenId::Form6,
+             ScreenId::FiveBandDecoder,
              "band1",
              "minvalue",
              {{"band1", "yellow"},
@@ -88,12 +88,12 @@ int main(int argc, char **argv)
               {"band4", "red"},
               {"band5", "gold"}}},
             {"four-band encoder",
-             ScreenId::Form4,
+             ScreenId::FourBandEncoder,
              "number1",
              "minvalue",
              {{"number1", "4"}, {"number2", "7"}, {"number3", " Kohm"}, {"tolerance", "5%"}}},
             {"five-band encoder",
-             ScreenId::Form7,
+             ScreenId::FiveBandEncoder,
              "number1",
              "minvalue",
              {{"number1", "4"},
@@ -101,7 +101,7 @@ int main(int argc, char **argv)
               {"digit3", "0"},
               {"multiplier", " Kohm"},
               {"tolerance", "1%"}}},
-            {"calculator", ScreenId::Form5, "Command1", "Label1", {}},
+            {"calculator", ScreenId::Calculator, "Command1", "Label1", {}},
     };
 
     std::printf("%-20s %8s %8s %8s\n", "screen", "p50 ms", "p99 ms", "target");
@@ -118,13 +118,13 @@ int main(int argc, char **argv)
         std::vector<double> ms;
         for (int i = 0; i < samples; ++i) {
             QWidget *target = s->control<QWidget>(c.list);
-            if (c.id == ScreenId::Form5)
+            if (c.id == ScreenId::Calculator)
                 s->control<TextBox>("val1")->setText(QString::number(i));
             watch.arm();
             QElapsedTimer clock;
             clock.start();
             target->setFocus();
-            if (c.id == ScreenId::Form5)
+            if (c.id == ScreenId::Calculator)
                 QTest::keyClick(target, Qt::Key_Space);
             else
                 QTest::keyClick(target, i % 2 ? Qt::Key_Up : Qt::Key_Down);

@@ -3,10 +3,10 @@
 
 #include "app/screens.h"
 #include "colourcode/decodedvalue.h"
-#include "decoders/form3.h"
-#include "decoders/form6.h"
-#include "encoders/form4.h"
-#include "encoders/form7.h"
+#include "decoders/fivebanddecoder.h"
+#include "decoders/fourbanddecoder.h"
+#include "encoders/fivebandencoder.h"
+#include "encoders/fourbandencoder.h"
 #include "ui/navigation.h"
 
 #include <QApplication>
@@ -96,48 +96,54 @@ int main(int argc, char **argv)
     five.multiplier = QStringLiteral("red");
     row("decoder computation, five bands", 1000, [&] { colourcode::decoderTick(five, 3); });
 
-    ui::navigation::open(ui::ScreenId::Form3);
-    auto *form3 = ui::navigation::screenAs<decoders::Form3>(ui::ScreenId::Form3);
-    form3->timer("Timer1")->setEnabled(false);
+    ui::navigation::open(ui::ScreenId::FourBandDecoder);
+    auto *fourDecoder
+            = ui::navigation::screenAs<decoders::FourBandDecoder>(ui::ScreenId::FourBandDecoder);
+    fourDecoder->timer("Timer1")->setEnabled(false);
     for (auto [list, item] : {std::pair{"band1", "yellow"},
                               {"band2", "purple"},
                               {"band3", "orange"},
                               {"band4", "gold"}})
-        choose(form3, list, item);
-    row("Form3 Timer1_Timer, unchanged result", 2000, [&] { form3->Timer1_Timer(); });
+        choose(fourDecoder, list, item);
+    row("four-band decoder Timer1_Timer, unchanged result", 2000,
+        [&] { fourDecoder->Timer1_Timer(); });
 
-    ui::navigation::open(ui::ScreenId::Form6);
-    auto *form6 = ui::navigation::screenAs<decoders::Form6>(ui::ScreenId::Form6);
-    form6->timer("Timer1")->setEnabled(false);
+    ui::navigation::open(ui::ScreenId::FiveBandDecoder);
+    auto *fiveDecoder
+            = ui::navigation::screenAs<decoders::FiveBandDecoder>(ui::ScreenId::FiveBandDecoder);
+    fiveDecoder->timer("Timer1")->setEnabled(false);
     for (auto [list, item] : {std::pair{"band1", "yellow"},
                               {"band2", "purple"},
                               {"band3", "black"},
                               {"band4", "red"},
                               {"band5", "gold"}})
-        choose(form6, list, item);
-    row("Form6 Timer1_Timer, unchanged result", 2000, [&] { form6->Timer1_Timer(); });
+        choose(fiveDecoder, list, item);
+    row("five-band decoder Timer1_Timer, unchanged result", 2000,
+        [&] { fiveDecoder->Timer1_Timer(); });
 
-    ui::navigation::open(ui::ScreenId::Form4);
-    auto *form4 = ui::navigation::screenAs<encoders::Form4>(ui::ScreenId::Form4);
-    form4->stopTimers();
+    ui::navigation::open(ui::ScreenId::FourBandEncoder);
+    auto *fourEncoder
+            = ui::navigation::screenAs<encoders::FourBandEncoder>(ui::ScreenId::FourBandEncoder);
+    fourEncoder->stopTimers();
     for (auto [list, item] :
          {std::pair{"number1", "4"}, {"number2", "7"}, {"number3", " Kohm"}, {"tolerance", "5%"}})
-        choose(form4, list, item);
-    row("Form4 Timer1_Timer (value text)", 2000, [&] { form4->Timer1_Timer(); });
-    row("Form4 Timer2_Timer (band 3)", 2000, [&] { form4->Timer2_Timer(); });
-    row("Form4 Timer3_Timer (range)", 2000, [&] { form4->Timer3_Timer(); });
+        choose(fourEncoder, list, item);
+    row("four-band encoder Timer1_Timer (value text)", 2000, [&] { fourEncoder->Timer1_Timer(); });
+    row("four-band encoder Timer2_Timer (band 3)", 2000, [&] { fourEncoder->Timer2_Timer(); });
+    row("four-band encoder Timer3_Timer (range)", 2000, [&] { fourEncoder->Timer3_Timer(); });
 
-    ui::navigation::open(ui::ScreenId::Form7);
-    auto *form7 = ui::navigation::screenAs<encoders::Form7>(ui::ScreenId::Form7);
-    form7->stopTimers();
+    ui::navigation::open(ui::ScreenId::FiveBandEncoder);
+    auto *fiveEncoder
+            = ui::navigation::screenAs<encoders::FiveBandEncoder>(ui::ScreenId::FiveBandEncoder);
+    fiveEncoder->stopTimers();
     for (auto [list, item] : {std::pair{"number1", "4"},
                               {"number2", "7"},
                               {"digit3", "0"},
                               {"multiplier", " Kohm"},
                               {"tolerance", "1%"}})
-        choose(form7, list, item);
-    row("Form7 Timer1_Timer (value text)", 2000, [&] { form7->Timer1_Timer(); });
-    row("Form7 Timer2_Timer (band 4)", 2000, [&] { form7->Timer2_Timer(); });
-    row("Form7 Timer3_Timer (range)", 2000, [&] { form7->Timer3_Timer(); });
+        choose(fiveEncoder, list, item);
+    row("five-band encoder Timer1_Timer (value text)", 2000, [&] { fiveEncoder->Timer1_Timer(); });
+    row("five-band encoder Timer2_Timer (band 4)", 2000, [&] { fiveEncoder->Timer2_Timer(); });
+    row("five-band encoder Timer3_Timer (range)", 2000, [&] { fiveEncoder->Timer3_Timer(); });
     return 0;
 }

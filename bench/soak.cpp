@@ -37,7 +37,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     app::configureApplication();
     randomuser::nav::setEndAction([] {});
-    randomuser::nav::show(ui::ScreenId::Form1);
+    randomuser::nav::show(ui::ScreenId::Menu);
     const double minutes = argc > 1 ? std::atof(argv[1]) : 30;
     const quint32 seed = argc > 2 ? quint32(std::atol(argv[2])) : 1;
     std::printf("soak: %.1f minutes, seed %u\n", minutes, seed);

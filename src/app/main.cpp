@@ -7,6 +7,6 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     app::configureApplication();
-    ui::navigation::show(ui::ScreenId::frmSplash);
+    ui::navigation::show(ui::ScreenId::Splash);
     return QApplication::exec();
 }

@@ -33,36 +33,35 @@ void computeScaled(DecoderTexts &t, double divisor, QLatin1String unit)
     computeRange(t, t.scaled, unit);
 }
 
+// The digits with the multiplier's zeros appended, or with its point set: gold puts it before
+// the last digit, silver before the last two.
+QString valueText(const DecoderTexts &t, int n)
+{
+    const QString *d[3] = {&t.d1, &t.d2, &t.d3};
+    QString digits;
+    for (int i = 0; i < n; ++i)
+        digits += *d[i];
+    const BandColour *m = findByListName(t.multiplier);
+    if (!m || !m->multiplier)
+        return digits;
+    const double factor = *m->multiplier;
+    if (factor >= 1)
+        return digits + QString(int(std::lround(std::log10(factor))), u'0');
+    const int before = factor > 0.05 ? n - 1 : n - 2;
+    QString text;
+    for (int i = 0; i < n; ++i) {
+        if (i == before)
+            text += u'.';
+        text += *d[i];
+    }
+    return text;
+}
+
 } // namespace
 
 void decoderTick(DecoderTexts &t, int digitCount)
 {
-    const QString *d[3] = {&t.d1, &t.d2, &t.d3};
-    const int n = digitCount == 3 ? 3 : 2;
-    QString digits;
-    for (int i = 0; i < n; ++i)
-        digits += *d[i];
-
-    const BandColour *m = findByListName(t.multiplier);
-    if (m && m->multiplier) {
-        const double factor = *m->multiplier;
-        if (factor >= 1) {
-            const int zeros = int(std::lround(std::log10(factor)));
-            t.value = digits + QString(zeros, u'0');
-        } else {
-            // gold: the point before the last digit; silver: before the last two
-            const int before = factor > 0.05 ? n - 1 : n - 2;
-            QString text;
-            for (int i = 0; i < n; ++i) {
-                if (i == before)
-                    text += u'.';
-                text += *d[i];
-            }
-            t.value = text;
-        }
-    } else {
-        t.value = digits;
-    }
+    t.value = valueText(t, digitCount == 3 ? 3 : 2);
 
     const BandColour *tol = findByListName(t.tolerance);
     if (tol && tol->tolerance)

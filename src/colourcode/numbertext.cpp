@@ -13,14 +13,12 @@ bool isBlank(QChar c)
     return c == u' ' || c == u'\t';
 }
 
-bool isDigit(char c)
+bool isDigit(char16_t c)
 {
-    return c >= '0' && c <= '9';
+    return c >= u'0' && c <= u'9';
 }
 
-} // namespace
-
-std::optional<double> toNumber(QStringView text)
+QStringView withoutBlanks(QStringView text)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
@@ -28,68 +26,154 @@ std::optional<double> toNumber(QStringView text)
         ++begin;
     while (end > begin && isBlank(text[end - 1]))
         --end;
+    return text.sliced(begin, end - begin);
+}
 
-    // Far longer than any number a user types; keeps the copy on the stack.
-    constexpr qsizetype kMaxLength = 64;
-    if (end - begin > kMaxLength || begin == end)
-        return std::nullopt;
-
-    char buf[kMaxLength + 1];
-    qsizetype n = 0;
-    for (qsizetype i = begin; i < end; ++i) {
-        const char16_t c = text[i].unicode();
-        if (c > 0x7f)
-            return std::nullopt;
-        buf[n++] = char(c);
-    }
-
+// A sign, digits with at most one point and at least one digit, an optional exponent.
+bool isDecimalNumber(QStringView text)
+{
     qsizetype i = 0;
-    bool negative = false;
-    if (buf[i] == '+' || buf[i] == '-') {
-        negative = buf[i] == '-';
+    const qsizetype n = text.size();
+    if (i < n && (text[i] == u'+' || text[i] == u'-'))
         ++i;
-    }
-    const qsizetype numberStart = i;
     int digits = 0;
     bool point = false;
     for (; i < n; ++i) {
-        if (isDigit(buf[i]))
+        if (isDigit(text[i].unicode()))
             ++digits;
-        else if (buf[i] == '.' && !point)
+        else if (text[i] == u'.' && !point)
             point = true;
         else
             break;
     }
     if (digits == 0)
-        return std::nullopt;
-    if (i < n) {
-        if (buf[i] != 'e' && buf[i] != 'E')
-            return std::nullopt;
+        return false;
+    if (i == n)
+        return true;
+    if (text[i] != u'e' && text[i] != u'E')
+        return false;
+    ++i;
+    if (i < n && (text[i] == u'+' || text[i] == u'-'))
         ++i;
-        if (i < n && (buf[i] == '+' || buf[i] == '-'))
-            ++i;
-        int exponentDigits = 0;
-        while (i < n && isDigit(buf[i])) {
-            ++i;
-            ++exponentDigits;
-        }
-        if (exponentDigits == 0 || i != n)
-            return std::nullopt;
-    }
+    const qsizetype exponentStart = i;
+    while (i < n && isDigit(text[i].unicode()))
+        ++i;
+    return i > exponentStart && i == n;
+}
 
+// Far longer than any number a user types; keeps the copy on the stack.
+constexpr qsizetype kMaxLength = 64;
+
+// The number of a text that isDecimalNumber accepted, if a double holds it.
+std::optional<double> convert(QStringView text)
+{
+    if (text.size() > kMaxLength)
+        return std::nullopt;
+    char buf[kMaxLength];
+    for (qsizetype i = 0; i < text.size(); ++i)
+        buf[i] = char(text[i].unicode());
+    const char *begin = buf;
+    const char *end = buf + text.size();
+    // from_chars takes a minus but no plus
+    const bool negative = *begin == '-';
+    if (*begin == '+' || *begin == '-')
+        ++begin;
     double value = 0;
-    const auto [ptr, ec]
-            = std::from_chars(buf + numberStart, buf + n, value, std::chars_format::general);
-    if (ec != std::errc() || ptr != buf + n || !std::isfinite(value))
+    const auto [ptr, ec] = std::from_chars(begin, end, value, std::chars_format::general);
+    if (ec != std::errc() || ptr != end || !std::isfinite(value))
         return std::nullopt;
     return negative ? -value : value;
 }
 
-namespace {
+// A finite, non-zero value as up to 15 significant digits and the power of ten of the first.
+struct Digits
+{
+    bool negative = false;
+    char digits[16] = {};
+    int count = 0;
+    int exponent = 0;
+};
 
-QString format(double value);
+Digits significantDigits(double value)
+{
+    // "d.dddddddddddddde+XX": the 15 significant digits and the decimal exponent.
+    char sci[40];
+    const auto res = std::to_chars(sci, sci + sizeof sci, value, std::chars_format::scientific, 14);
+    *res.ptr = '\0';
+    Digits d;
+    const char *p = sci;
+    d.negative = *p == '-';
+    if (d.negative)
+        ++p;
+    for (; *p && *p != 'e'; ++p) {
+        if (isDigit(char16_t(*p)))
+            d.digits[d.count++] = *p;
+    }
+    d.exponent = std::atoi(p + 1);
+    while (d.count > 1 && d.digits[d.count - 1] == '0')
+        --d.count;
+    return d;
+}
+
+// "1.5E+20", "-2E+16", "1E-05"
+QString exponentForm(const Digits &d)
+{
+    QString out;
+    if (d.negative)
+        out += u'-';
+    out += QLatin1Char(d.digits[0]);
+    if (d.count > 1) {
+        out += u'.';
+        out += QLatin1String(d.digits + 1, d.count - 1);
+    }
+    out += u'E';
+    out += d.exponent < 0 ? u'-' : u'+';
+    const int magnitude = std::abs(d.exponent);
+    if (magnitude >= 100)
+        out += QChar(u'0' + magnitude / 100);
+    out += QChar(u'0' + magnitude / 10 % 10);
+    out += QChar(u'0' + magnitude % 10);
+    return out;
+}
+
+// "0.004465", "1188", "2.85714285714286"
+QString fixedForm(const Digits &d)
+{
+    QString out;
+    if (d.negative)
+        out += u'-';
+    if (d.exponent < 0) {
+        out += QLatin1String("0.");
+        out += QString(-1 - d.exponent, u'0');
+        out += QLatin1String(d.digits, d.count);
+        return out;
+    }
+    for (int i = 0; i <= d.exponent; ++i)
+        out += QLatin1Char(i < d.count ? d.digits[i] : '0');
+    if (d.count > d.exponent + 1) {
+        out += u'.';
+        out += QLatin1String(d.digits + d.exponent + 1, d.count - d.exponent - 1);
+    }
+    return out;
+}
+
+QString format(double value)
+{
+    if (value == 0 || !std::isfinite(value))
+        return QStringLiteral("0");
+    const Digits d = significantDigits(value);
+    return d.exponent >= 15 || d.exponent < -4 ? exponentForm(d) : fixedForm(d);
+}
 
 } // namespace
+
+std::optional<double> toNumber(QStringView text)
+{
+    const QStringView number = withoutBlanks(text);
+    if (!isDecimalNumber(number))
+        return std::nullopt;
+    return convert(number);
+}
 
 QString toText(double value)
 {
@@ -113,69 +197,4 @@ QString toText(double value)
     return slot.text;
 }
 
-namespace {
-
-QString format(double value)
-{
-    if (value == 0 || !std::isfinite(value))
-        return QStringLiteral("0");
-
-    // "d.dddddddddddddde+XX": the 15 significant digits and the decimal exponent.
-    char sci[40];
-    const auto res = std::to_chars(sci, sci + sizeof sci, value, std::chars_format::scientific, 14);
-    *res.ptr = '\0';
-
-    const char *p = sci;
-    const bool negative = *p == '-';
-    if (negative)
-        ++p;
-    char digits[16];
-    int count = 0;
-    for (; *p && *p != 'e'; ++p) {
-        if (isDigit(*p))
-            digits[count++] = *p;
-    }
-    const int exponent = std::atoi(p + 1);
-    while (count > 1 && digits[count - 1] == '0')
-        --count;
-
-    char out[48];
-    int o = 0;
-    if (negative)
-        out[o++] = '-';
-
-    if (exponent >= 15 || exponent < -4) {
-        out[o++] = digits[0];
-        if (count > 1) {
-            out[o++] = '.';
-            std::memcpy(out + o, digits + 1, count - 1);
-            o += count - 1;
-        }
-        out[o++] = 'E';
-        out[o++] = exponent < 0 ? '-' : '+';
-        const int magnitude = exponent < 0 ? -exponent : exponent;
-        if (magnitude >= 100)
-            out[o++] = char('0' + magnitude / 100);
-        out[o++] = char('0' + magnitude / 10 % 10);
-        out[o++] = char('0' + magnitude % 10);
-    } else if (exponent < 0) {
-        out[o++] = '0';
-        out[o++] = '.';
-        for (int z = -1; z > exponent; --z)
-            out[o++] = '0';
-        std::memcpy(out + o, digits, count);
-        o += count;
-    } else {
-        for (int d = 0; d <= exponent; ++d)
-            out[o++] = d < count ? digits[d] : '0';
-        if (count > exponent + 1) {
-            out[o++] = '.';
-            std::memcpy(out + o, digits + exponent + 1, count - exponent - 1);
-            o += count - exponent - 1;
-        }
-    }
-    return QString::fromLatin1(out, o);
-}
-
-} // namespace
 } // namespace colourcode

@@ -14,35 +14,36 @@ Decoder::Decoder(ui::ScreenId id, const ui::WindowDef &window,
     , m_digitCount(digitCount)
     , m_body(body)
 {
-    m_Label5 = control<Label>("Label5");
-    m_Label11 = control<Label>("Label11");
-    m_Label33 = control<Label>("Label33");
-    m_Label7 = control<Label>("Label7");
-    m_Label8 = control<Label>("Label8");
-    m_Label9 = control<Label>("Label9");
-    m_Label10 = control<Label>("Label10");
-    m_Label12 = control<Label>("Label12");
-    m_Label14 = control<Label>("Label14");
-    m_Label15 = control<Label>("Label15");
-    m_Label20 = control<Label>("Label20");
-    m_Label21 = control<Label>("Label21");
-    m_Label26 = control<Label>("Label26");
-    m_Label27 = control<Label>("Label27");
-    m_Label28 = control<Label>("Label28");
-    m_Label29 = control<Label>("Label29");
-    m_minvalue = control<Label>("minvalue");
-    m_maxvalue = control<Label>("maxvalue");
-    m_multimin = control<Label>("multimin");
-    m_multimax = control<Label>("multimax");
+    m_firstDigitText = control<Label>("Label5");
+    m_secondDigitText = control<Label>("Label11");
+    if (digitCount == 3)
+        m_thirdDigitText = control<Label>("Label33");
+    m_pointBeforeLastTwoDigits = control<Label>("Label21");
+    m_pointBeforeLastDigit = control<Label>("Label20");
+    m_trailingZero = control<Label>("Label12");
+    m_magnitudeWord = control<Label>("Label8");
+    m_ohmsWord = control<Label>("Label7");
+    m_percentText = control<Label>("Label9");
+    m_percentSign = control<Label>("Label10");
+    m_multiplierBandPaint = control<Label>("Label15");
+    m_toleranceBandPaint = control<Label>("Label14");
+    m_valueText = control<Label>("Label26");
+    m_fractionText = control<Label>("Label27");
+    m_scaledText = control<Label>("Label28");
+    m_toleranceValue = control<Label>("Label29");
+    m_minimum = control<Label>("minvalue");
+    m_maximum = control<Label>("maxvalue");
+    m_minimumUnit = control<Label>("multimin");
+    m_maximumUnit = control<Label>("multimax");
 }
 
-void Decoder::paintDigit(ui::DropDownList *list, Label *digit, Label *band, bool allowZero)
+void Decoder::paintDigit(ui::DropDownList *list, Label *digitText, Label *bandPaint, bool allowZero)
 {
     const BandColour *colour = colourcode::findByListName(list->text());
     if (!colour || !colour->digit || (*colour->digit == 0 && !allowZero))
         return;
-    digit->setCaption(QLatin1String(colour->digitText()));
-    band->setBackColour(*colour->paint(Role::Digit, m_body));
+    digitText->setCaption(QLatin1String(colour->digitText()));
+    bandPaint->setBackColour(*colour->paint(Role::Digit, m_body));
 }
 
 void Decoder::paintMultiplier(ui::DropDownList *list, std::span<const MultiplierRow> rows)
@@ -52,12 +53,12 @@ void Decoder::paintMultiplier(ui::DropDownList *list, std::span<const Multiplier
         if (text != QLatin1String(row.item))
             continue;
         const BandColour *colour = colourcode::findByListName(text);
-        m_Label7->setVisible(true);
-        m_Label12->setCaption(QLatin1String(row.trailingZero));
-        m_Label8->setCaption(QLatin1String(row.word));
-        m_Label20->setVisible(row.label20);
-        m_Label21->setVisible(row.label21);
-        m_Label15->setBackColour(*colour->paint(Role::Multiplier, m_body));
+        m_ohmsWord->setVisible(true);
+        m_trailingZero->setCaption(QLatin1String(row.trailingZero));
+        m_magnitudeWord->setCaption(QLatin1String(row.word));
+        m_pointBeforeLastDigit->setVisible(row.pointBeforeLastDigit);
+        m_pointBeforeLastTwoDigits->setVisible(row.pointBeforeLastTwoDigits);
+        m_multiplierBandPaint->setBackColour(*colour->paint(Role::Multiplier, m_body));
     }
 }
 
@@ -66,40 +67,40 @@ void Decoder::paintTolerance(ui::DropDownList *list)
     const BandColour *colour = colourcode::findByListName(list->text());
     if (!colour || !colour->tolerance)
         return;
-    m_Label10->setVisible(true);
-    m_Label9->setCaption(QLatin1String(colour->tolerance->percent));
-    m_Label14->setBackColour(*colour->paint(Role::Tolerance, m_body));
+    m_percentSign->setVisible(true);
+    m_percentText->setCaption(QLatin1String(colour->tolerance->percent));
+    m_toleranceBandPaint->setBackColour(*colour->paint(Role::Tolerance, m_body));
 }
 
 void Decoder::computeRange(ui::DropDownList *multiplier, ui::DropDownList *tolerance)
 {
     colourcode::DecoderTexts &t = m_texts;
-    t.d1 = m_Label5->caption();
-    t.d2 = m_Label11->caption();
-    t.d3 = m_Label33 ? m_Label33->caption() : QString();
+    t.d1 = m_firstDigitText->caption();
+    t.d2 = m_secondDigitText->caption();
+    t.d3 = m_thirdDigitText ? m_thirdDigitText->caption() : QString();
     t.multiplier = multiplier->text();
     t.tolerance = tolerance->text();
-    t.magnitude = m_Label8->caption();
-    t.percent = m_Label9->caption();
-    t.value = m_Label26->caption();
-    t.fraction = m_Label27->caption();
-    t.scaled = m_Label28->caption();
-    t.minimum = m_minvalue->caption();
-    t.maximum = m_maxvalue->caption();
-    t.minimumUnit = m_multimin->caption();
-    t.maximumUnit = m_multimax->caption();
-    t.toleranceValue = m_Label29->caption();
+    t.magnitude = m_magnitudeWord->caption();
+    t.percent = m_percentText->caption();
+    t.value = m_valueText->caption();
+    t.fraction = m_fractionText->caption();
+    t.scaled = m_scaledText->caption();
+    t.minimum = m_minimum->caption();
+    t.maximum = m_maximum->caption();
+    t.minimumUnit = m_minimumUnit->caption();
+    t.maximumUnit = m_maximumUnit->caption();
+    t.toleranceValue = m_toleranceValue->caption();
 
     colourcode::decoderTick(t, m_digitCount);
 
-    m_Label26->setCaption(t.value);
-    m_Label27->setCaption(t.fraction);
-    m_Label28->setCaption(t.scaled);
-    m_minvalue->setCaption(t.minimum);
-    m_multimin->setCaption(t.minimumUnit);
-    m_maxvalue->setCaption(t.maximum);
-    m_multimax->setCaption(t.maximumUnit);
-    m_Label29->setCaption(t.toleranceValue);
+    m_valueText->setCaption(t.value);
+    m_fractionText->setCaption(t.fraction);
+    m_scaledText->setCaption(t.scaled);
+    m_minimum->setCaption(t.minimum);
+    m_minimumUnit->setCaption(t.minimumUnit);
+    m_maximum->setCaption(t.maximum);
+    m_maximumUnit->setCaption(t.maximumUnit);
+    m_toleranceValue->setCaption(t.toleranceValue);
 }
 
 void Decoder::back()

@@ -12,14 +12,14 @@ namespace decoders {
 struct MultiplierRow
 {
     const char *item;
-    const char *trailingZero; // Label12
-    const char *word; // Label8: the magnitude word
-    bool label20; // the point shown by Label20
-    bool label21; // the point shown by Label21
+    const char *trailingZero;
+    const char *word; // the magnitude word: "", "kilo" or "mega"
+    bool pointBeforeLastDigit;
+    bool pointBeforeLastTwoDigits;
 };
 
-// The parts the two decoder screens share: the same names for the same roles, and the same
-// computation on every tick of Timer1.
+// The parts the two decoder screens share: the large display, the range boxes and the
+// computation on every tick of Timer1. The design names the same roles alike on both screens.
 class Decoder : public ui::Screen
 {
     Q_OBJECT
@@ -28,32 +28,37 @@ public:
             int digitCount, colourcode::Colour body);
 
 protected:
-    void paintDigit(ui::DropDownList *list, ui::Label *digit, ui::Label *band, bool allowZero);
+    void paintDigit(ui::DropDownList *list, ui::Label *digitText, ui::Label *bandPaint,
+                    bool allowZero);
     void paintMultiplier(ui::DropDownList *list, std::span<const MultiplierRow> rows);
     void paintTolerance(ui::DropDownList *list);
     void computeRange(ui::DropDownList *multiplier, ui::DropDownList *tolerance);
     void back();
 
-    ui::Label *m_Label5 = nullptr;
-    ui::Label *m_Label11 = nullptr;
-    ui::Label *m_Label33 = nullptr; // the third digit, five bands only
-    ui::Label *m_Label7 = nullptr;
-    ui::Label *m_Label8 = nullptr;
-    ui::Label *m_Label9 = nullptr;
-    ui::Label *m_Label10 = nullptr;
-    ui::Label *m_Label12 = nullptr;
-    ui::Label *m_Label14 = nullptr;
-    ui::Label *m_Label15 = nullptr;
-    ui::Label *m_Label20 = nullptr;
-    ui::Label *m_Label21 = nullptr;
-    ui::Label *m_Label26 = nullptr;
-    ui::Label *m_Label27 = nullptr;
-    ui::Label *m_Label28 = nullptr;
-    ui::Label *m_Label29 = nullptr;
-    ui::Label *m_minvalue = nullptr;
-    ui::Label *m_maxvalue = nullptr;
-    ui::Label *m_multimin = nullptr;
-    ui::Label *m_multimax = nullptr;
+    // The large display, left to right.
+    ui::Label *m_firstDigitText = nullptr;
+    ui::Label *m_secondDigitText = nullptr;
+    ui::Label *m_thirdDigitText = nullptr; // five bands only
+    ui::Label *m_pointBeforeLastTwoDigits = nullptr;
+    ui::Label *m_pointBeforeLastDigit = nullptr;
+    ui::Label *m_trailingZero = nullptr;
+    ui::Label *m_magnitudeWord = nullptr;
+    ui::Label *m_ohmsWord = nullptr;
+    ui::Label *m_percentText = nullptr;
+    ui::Label *m_percentSign = nullptr;
+
+    ui::Label *m_multiplierBandPaint = nullptr;
+    ui::Label *m_toleranceBandPaint = nullptr;
+
+    // The computation's working texts, hidden, and its results.
+    ui::Label *m_valueText = nullptr;
+    ui::Label *m_fractionText = nullptr;
+    ui::Label *m_scaledText = nullptr;
+    ui::Label *m_toleranceValue = nullptr;
+    ui::Label *m_minimum = nullptr;
+    ui::Label *m_maximum = nullptr;
+    ui::Label *m_minimumUnit = nullptr;
+    ui::Label *m_maximumUnit = nullptr;
 
 private:
     int m_digitCount = 2;

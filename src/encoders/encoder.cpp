@@ -12,47 +12,50 @@ Encoder::Encoder(ui::ScreenId id, const ui::WindowDef &window,
     : Screen(id, window, controls)
     , m_body(body)
 {
-    m_Label15 = control<Label>("Label15");
-    m_Label18 = control<Label>("Label18");
-    m_Label19 = control<Label>("Label19");
-    m_Label21 = control<Label>("Label21");
-    m_Label28 = control<Label>("Label28");
-    m_minvalue = control<Label>("minvalue");
-    m_maxvalue = control<Label>("maxvalue");
-    m_multimin = control<Label>("multimin");
-    m_multimax = control<Label>("multimax");
+    m_valueLine = control<Label>("Label15");
+    m_digitsText = control<Label>("Label18");
+    m_fractionText = control<Label>("Label19");
+    m_scaledText = control<Label>("Label28");
+    m_toleranceText = control<Label>("Label21");
+    m_minimum = control<Label>("minvalue");
+    m_maximum = control<Label>("maxvalue");
+    m_minimumUnit = control<Label>("multimin");
+    m_maximumUnit = control<Label>("multimax");
 }
 
-void Encoder::paintBand(Label *band, Label *name, colourcode::Colour colour, const char *text)
+void Encoder::paintBand(Label *bandPaint, Label *bandName, colourcode::Colour colour,
+                        const char *name)
 {
-    band->setBackColour(colour);
-    name->setCaption(QLatin1String(text));
+    bandPaint->setBackColour(colour);
+    bandName->setCaption(QLatin1String(name));
 }
 
-void Encoder::paintDigit(ui::DropDownList *list, Label *band, Label *name, const char *zeroName)
+void Encoder::paintDigit(ui::DropDownList *list, Label *bandPaint, Label *bandName,
+                         const char *zeroName)
 {
     const QString text = list->text();
     for (const BandColour &c : colourcode::table()) {
         if (c.digit && text == QLatin1String(c.digitText())) {
-            paintBand(band, name, *c.digitPaint, *c.digit == 0 ? zeroName : c.captionName);
+            paintBand(bandPaint, bandName, *c.digitPaint, *c.digit == 0 ? zeroName : c.captionName);
             return;
         }
     }
 }
 
-void Encoder::paintTolerance(ui::DropDownList *list, Label *band, Label *name)
+void Encoder::paintTolerance(ui::DropDownList *list, Label *bandPaint, Label *bandName)
 {
     if (const BandColour *c = colourcode::findByToleranceText(list->text()))
-        paintBand(band, name, *c->paint(colourcode::Role::Tolerance, m_body), c->captionName);
+        paintBand(bandPaint, bandName, *c->paint(colourcode::Role::Tolerance, m_body),
+                  c->captionName);
 }
 
-void Encoder::paintUnit(ui::DropDownList *list, std::span<const UnitRow> rows, Label *band,
-                        Label *name)
+void Encoder::paintUnit(ui::DropDownList *list, std::span<const UnitRow> rows, Label *bandPaint,
+                        Label *bandName)
 {
     const QString text = list->text();
     for (const UnitRow &row : rows) {
         if (text == QLatin1String(row.item))
-            paintBand(band, name, row.colour, row.name);
+            paintBand(bandPaint, bandName, row.colour, row.name);
     }
 }
 
@@ -69,27 +72,27 @@ const PointRow *Encoder::pointRow(ui::DropDownList *list, std::span<const PointR
 RangeTexts Encoder::readRange() const
 {
     RangeTexts t;
-    t.digits = m_Label18->caption();
-    t.fraction = m_Label19->caption();
-    t.scaled = m_Label28->caption();
-    t.minimum = m_minvalue->caption();
-    t.minimumUnit = m_multimin->caption();
-    t.maximum = m_maxvalue->caption();
-    t.maximumUnit = m_multimax->caption();
-    t.toleranceText = m_Label21->caption();
+    t.digits = m_digitsText->caption();
+    t.fraction = m_fractionText->caption();
+    t.scaled = m_scaledText->caption();
+    t.minimum = m_minimum->caption();
+    t.minimumUnit = m_minimumUnit->caption();
+    t.maximum = m_maximum->caption();
+    t.maximumUnit = m_maximumUnit->caption();
+    t.toleranceText = m_toleranceText->caption();
     return t;
 }
 
 void Encoder::writeRange(const RangeTexts &t)
 {
-    m_Label18->setCaption(t.digits);
-    m_Label19->setCaption(t.fraction);
-    m_Label28->setCaption(t.scaled);
-    m_minvalue->setCaption(t.minimum);
-    m_multimin->setCaption(t.minimumUnit);
-    m_maxvalue->setCaption(t.maximum);
-    m_multimax->setCaption(t.maximumUnit);
-    m_Label21->setCaption(t.toleranceText);
+    m_digitsText->setCaption(t.digits);
+    m_fractionText->setCaption(t.fraction);
+    m_scaledText->setCaption(t.scaled);
+    m_minimum->setCaption(t.minimum);
+    m_minimumUnit->setCaption(t.minimumUnit);
+    m_maximum->setCaption(t.maximum);
+    m_maximumUnit->setCaption(t.maximumUnit);
+    m_toleranceText->setCaption(t.toleranceText);
 }
 
 void Encoder::back()

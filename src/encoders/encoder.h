@@ -26,7 +26,8 @@ struct PointRow
     const char *name;
 };
 
-// The parts the two encoder screens share: same roles under the same names.
+// The parts the two encoder screens share: the value line, the range boxes and the painting of
+// a band with its colour name. The design names the same roles alike on both screens.
 class Encoder : public ui::Screen
 {
     Q_OBJECT
@@ -36,13 +37,14 @@ public:
 
 protected:
     // zeroName: how this band names a black digit.
-    void paintDigit(ui::DropDownList *list, ui::Label *band, ui::Label *name,
+    void paintDigit(ui::DropDownList *list, ui::Label *bandPaint, ui::Label *bandName,
                     const char *zeroName = "Black");
-    void paintTolerance(ui::DropDownList *list, ui::Label *band, ui::Label *name);
-    void paintUnit(ui::DropDownList *list, std::span<const UnitRow> rows, ui::Label *band,
-                   ui::Label *name);
+    void paintTolerance(ui::DropDownList *list, ui::Label *bandPaint, ui::Label *bandName);
+    void paintUnit(ui::DropDownList *list, std::span<const UnitRow> rows, ui::Label *bandPaint,
+                   ui::Label *bandName);
     const PointRow *pointRow(ui::DropDownList *list, std::span<const PointRow> rows) const;
-    void paintBand(ui::Label *band, ui::Label *name, colourcode::Colour colour, const char *text);
+    void paintBand(ui::Label *bandPaint, ui::Label *bandName, colourcode::Colour colour,
+                   const char *name);
 
     // The range computation's labels, read before and written after each tick.
     RangeTexts readRange() const;
@@ -50,15 +52,16 @@ protected:
     void back();
 
     colourcode::Colour m_body = colourcode::kFourBandBody;
-    ui::Label *m_Label15 = nullptr;
-    ui::Label *m_Label18 = nullptr;
-    ui::Label *m_Label19 = nullptr;
-    ui::Label *m_Label21 = nullptr;
-    ui::Label *m_Label28 = nullptr;
-    ui::Label *m_minvalue = nullptr;
-    ui::Label *m_maxvalue = nullptr;
-    ui::Label *m_multimin = nullptr;
-    ui::Label *m_multimax = nullptr;
+    ui::Label *m_valueLine = nullptr;
+    // The range computation's working texts, hidden, and its results.
+    ui::Label *m_digitsText = nullptr;
+    ui::Label *m_fractionText = nullptr;
+    ui::Label *m_scaledText = nullptr;
+    ui::Label *m_toleranceText = nullptr;
+    ui::Label *m_minimum = nullptr;
+    ui::Label *m_maximum = nullptr;
+    ui::Label *m_minimumUnit = nullptr;
+    ui::Label *m_maximumUnit = nullptr;
 };
 
 } // namespace encoders

@@ -51,36 +51,40 @@ bool is(const QString &text, const char *literal)
     return text == QLatin1String(literal);
 }
 
-} // namespace
-
-void fourBandRangeTick(const FourBandChoice &c, RangeTexts &t)
+// A point or a letter decides band 3; a unit still kept in the disabled unit list must not
+// count as well, or the range would contradict the bands and the value text.
+const QString &fourBandUnitThatCounts(const FourBandChoice &c)
 {
-    // A point or a letter decides band 3; a unit still kept in the disabled unit list must not
-    // count as well, or the range would contradict the bands and the value text.
+    static const QString noUnit;
     const bool pointOrLetter
             = is(c.combo1, ".") || is(c.combo1, "k") || is(c.combo1, "M") || is(c.combo2, ".");
-    static const QString noUnit;
-    const QString &u = pointOrLetter ? noUnit : c.number3;
+    return pointOrLetter ? noUnit : c.number3;
+}
 
+// The value written out with its digits: zeros appended for the unit, or a point set.
+QString fourBandDigits(const FourBandChoice &c, const QString &u)
+{
     const QString d = c.number1 + c.number2;
-    t.digits = d;
+    QString digits = d;
     if (is(u, "0 ohm"))
-        t.digits = d + QLatin1String("0");
+        digits = d + QLatin1String("0");
     if (is(u, " Kohm"))
-        t.digits = d + QLatin1String("000");
+        digits = d + QLatin1String("000");
     if (is(u, "0 Kohm"))
-        t.digits = d + QLatin1String("0000");
+        digits = d + QLatin1String("0000");
     if (is(c.combo1, "M"))
-        t.digits = d + QLatin1String("00000");
+        digits = d + QLatin1String("00000");
     if (is(u, " Mohm"))
-        t.digits = d + QLatin1String("000000");
+        digits = d + QLatin1String("000000");
     if (is(c.combo1, "."))
-        t.digits = c.number1 + QLatin1Char('.') + c.number2;
+        digits = c.number1 + QLatin1Char('.') + c.number2;
     if (is(c.combo2, "."))
-        t.digits = QLatin1Char('.') + d;
+        digits = QLatin1Char('.') + d;
+    return digits;
+}
 
-    takeTolerance(c.tolerance, t);
-
+void runFourBandBlocks(const FourBandChoice &c, const QString &u, RangeTexts &t)
+{
     if (is(c.combo1, "."))
         runBlock(t, Source::Copy, 1, "ohm", true);
     if (is(c.combo2, "."))
@@ -99,34 +103,34 @@ void fourBandRangeTick(const FourBandChoice &c, RangeTexts &t)
         runBlock(t, Source::Scale, 1e6, "Mohm");
     if (is(u, " Mohm"))
         runBlock(t, Source::Scale, 1e6, "Mohm");
-
-    t.toleranceText = c.tolerance;
 }
 
-void fiveBandRangeTick(const FiveBandChoice &c, RangeTexts &t)
+// The megohm choices append one zero fewer and are divided by 100 000.
+QString fiveBandDigits(const FiveBandChoice &c)
 {
-    // The megohm choices append one zero fewer and are divided by 100 000.
     const QString d = c.number1 + c.number2 + c.digit3;
-    t.digits = d;
+    QString digits = d;
     if (is(c.combo2, "."))
-        t.digits = c.number1 + QLatin1Char('.') + c.number2 + c.digit3;
+        digits = c.number1 + QLatin1Char('.') + c.number2 + c.digit3;
     if (is(c.combo2, "k"))
-        t.digits = d + QLatin1String("0");
+        digits = d + QLatin1String("0");
     if (is(c.combo2, "M"))
-        t.digits = d + QLatin1String("000");
+        digits = d + QLatin1String("000");
     if (is(c.multiplier, " ohm"))
-        t.digits = d;
+        digits = d;
     if (is(c.multiplier, " Mohm"))
-        t.digits = d + QLatin1String("00000");
+        digits = d + QLatin1String("00000");
     if (is(c.combo1, "M"))
-        t.digits = d + QLatin1String("0000");
+        digits = d + QLatin1String("0000");
     if (is(c.combo1, "k"))
-        t.digits = d + QLatin1String("00");
+        digits = d + QLatin1String("00");
     if (is(c.combo1, "."))
-        t.digits = c.number1 + c.number2 + QLatin1Char('.') + c.digit3;
+        digits = c.number1 + c.number2 + QLatin1Char('.') + c.digit3;
+    return digits;
+}
 
-    takeTolerance(c.tolerance, t);
-
+void runFiveBandBlocks(const FiveBandChoice &c, RangeTexts &t)
+{
     if (is(c.combo1, "."))
         runBlock(t, Source::Copy, 1, "ohm");
     if (is(c.combo2, "."))
@@ -145,7 +149,24 @@ void fiveBandRangeTick(const FiveBandChoice &c, RangeTexts &t)
         runBlock(t, Source::Scale, 1e5, "Mohm");
     if (is(c.multiplier, " Mohm"))
         runBlock(t, Source::Scale, 1e5, "Mohm");
+}
 
+} // namespace
+
+void fourBandRangeTick(const FourBandChoice &c, RangeTexts &t)
+{
+    const QString &unit = fourBandUnitThatCounts(c);
+    t.digits = fourBandDigits(c, unit);
+    takeTolerance(c.tolerance, t);
+    runFourBandBlocks(c, unit, t);
+    t.toleranceText = c.tolerance;
+}
+
+void fiveBandRangeTick(const FiveBandChoice &c, RangeTexts &t)
+{
+    t.digits = fiveBandDigits(c);
+    takeTolerance(c.tolerance, t);
+    runFiveBandBlocks(c, t);
     t.toleranceText = c.tolerance;
 }
 

@@ -451,6 +451,31 @@ void Line::paintEvent(QPaintEvent *)
     p.drawLine(m_line.translated(-pos()));
 }
 
+QObject *createControl(const ControlDef &def, QWidget *parent)
+{
+    switch (def.kind) {
+    case Kind::Label:
+        return new Label(def, parent);
+    case Kind::CommandButton:
+        return new CommandButton(def, parent);
+    case Kind::DropDownList:
+        return new DropDownList(def, parent);
+    case Kind::TextBox:
+        return new TextBox(def, parent);
+    case Kind::Timer:
+        return new Timer(def, parent);
+    case Kind::Image:
+        return new Image(def, parent);
+    case Kind::PictureBox:
+        return new PictureBox(def, parent);
+    case Kind::Line:
+        return new Line(def, parent);
+    case Kind::Frame:
+        return new Frame(def, parent);
+    }
+    return nullptr;
+}
+
 Frame::Frame(const ControlDef &def, QWidget *parent)
     : QFrame(parent)
 {

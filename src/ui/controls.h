@@ -27,6 +27,9 @@ private:
 QColor colourOf(quint32 value, const QPalette &palette, QPalette::ColorRole standardRole);
 QFont fontOf(Font font);
 
+// A control of the def's kind, named and placed as the design says.
+QObject *createControl(const ControlDef &def, QWidget *parent);
+
 // Static text. The caption reads back exactly as written; hidden labels keep theirs.
 class Label : public QLabel
 {

@@ -31,8 +31,9 @@ Slot &slotOf(ScreenId id)
     return registry()[size_t(id)];
 }
 
-constexpr ScreenId kToolScreens[] = {ScreenId::Form2, ScreenId::Form3, ScreenId::Form4,
-                                     ScreenId::Form5, ScreenId::Form6, ScreenId::Form7};
+constexpr ScreenId kToolScreens[]
+        = {ScreenId::Chart,      ScreenId::FourBandDecoder, ScreenId::FourBandEncoder,
+           ScreenId::Calculator, ScreenId::FiveBandDecoder, ScreenId::FiveBandEncoder};
 
 } // namespace
 
@@ -105,20 +106,20 @@ void open(ScreenId id)
 void backToMenu(ScreenId id)
 {
     unload(id);
-    show(ScreenId::Form1);
+    show(ScreenId::Menu);
 }
 
 void leaveSplash()
 {
-    unload(ScreenId::frmSplash);
-    show(ScreenId::Form1);
+    unload(ScreenId::Splash);
+    show(ScreenId::Menu);
 }
 
 void quit()
 {
     for (ScreenId id : kToolScreens)
         unload(id);
-    unload(ScreenId::Form1);
+    unload(ScreenId::Menu);
     end();
 }
 

@@ -26,6 +26,18 @@ Qt::WindowFlags flagsFor(const WindowDef &window)
     return type | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
 }
 
+// Labels, images and lines are drawn on their window's surface, under everything else.
+bool isDrawn(Kind kind)
+{
+    return kind == Kind::Label || kind == Kind::Image || kind == Kind::Line;
+}
+
+bool takesFocus(Kind kind)
+{
+    return kind == Kind::CommandButton || kind == Kind::DropDownList || kind == Kind::TextBox
+            || kind == Kind::PictureBox;
+}
+
 } // namespace
 
 Screen::Screen(ScreenId id, const WindowDef &window, std::span<const ControlDef> controls)
@@ -52,67 +64,56 @@ Screen::Screen(ScreenId id, const WindowDef &window, std::span<const ControlDef>
     setFocusPolicy(m_tabOrder.empty() ? Qt::StrongFocus : Qt::NoFocus);
 }
 
+void Screen::missingControl(const char *name) const
+{
+    qFatal("%s has no control named %s", qPrintable(objectName()), name);
+}
+
 void Screen::build(std::span<const ControlDef> controls)
 {
-    auto containerOf = [this](const ControlDef &def) -> QWidget * {
-        if (!def.container)
-            return this;
-        QWidget *frame = findChild<QWidget *>(QLatin1String(def.container));
-        return frame ? frame : this;
-    };
+    createFrames(controls);
+    createDrawnControls(controls);
+    createWindowedControls(controls);
+    raiseWindowedControls(controls);
+    tickTimersOnEveryChoice();
+    linkTabOrder(controls);
+}
 
-    std::vector<std::pair<int, QWidget *>> focusable;
-    std::vector<QWidget *> windowed;
-
+void Screen::createFrames(std::span<const ControlDef> controls)
+{
     for (const ControlDef &def : controls) {
         if (def.kind == Kind::Frame)
-            windowed.push_back(new Frame(def, containerOf(def)));
+            createControl(def, this);
     }
-    // Labels, images and lines lie under everything else; the first in the design is on top.
-    for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
-        switch (it->kind) {
-        case Kind::Label:
-            new Label(*it, containerOf(*it));
-            break;
-        case Kind::Image:
-            new Image(*it, containerOf(*it));
-            break;
-        case Kind::Line:
-            new Line(*it, containerOf(*it));
-            break;
-        default:
-            break;
-        }
-    }
-    for (const ControlDef &def : controls) {
-        QWidget *w = nullptr;
-        switch (def.kind) {
-        case Kind::CommandButton:
-            w = new CommandButton(def, containerOf(def));
-            break;
-        case Kind::DropDownList:
-            w = new DropDownList(def, containerOf(def));
-            break;
-        case Kind::TextBox:
-            w = new TextBox(def, containerOf(def));
-            break;
-        case Kind::PictureBox:
-            w = new PictureBox(def, containerOf(def));
-            break;
-        case Kind::Timer:
-            new Timer(def, this);
-            break;
-        default:
-            break;
-        }
-        if (w) {
-            windowed.push_back(w);
-            focusable.emplace_back(def.tabIndex, w);
-        }
-    }
-    for (QWidget *w : windowed)
-        w->raise();
+}
 
+void Screen::createDrawnControls(std::span<const ControlDef> controls)
+{
+    // Created last to first: the first in the design lies on top.
+    for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
+        if (isDrawn(it->kind))
+            createControl(*it, it->container ? control<QWidget>(it->container) : this);
+    }
+}
+
+void Screen::createWindowedControls(std::span<const ControlDef> controls)
+{
+    for (const ControlDef &def : controls) {
+        if (!isDrawn(def.kind) && def.kind != Kind::Frame)
+            createControl(def, def.container ? control<QWidget>(def.container) : this);
+    }
+}
+
+void Screen::raiseWindowedControls(std::span<const ControlDef> controls)
+{
+    for (const ControlDef &def : controls) {
+        if (!isDrawn(def.kind) && def.kind != Kind::Timer)
+            control<QWidget>(def.name)->raise();
+    }
+}
+
+void Screen::tickTimersOnEveryChoice()
+{
     // Results follow a choice within the same frame, not a clock period later.
     const auto timers = findChildren<Timer *>();
     auto tickSoon = [timers] {
@@ -123,11 +124,19 @@ void Screen::build(std::span<const ControlDef> controls)
         connect(list, &DropDownList::clicked, this, tickSoon);
     for (auto *button : findChildren<CommandButton *>())
         connect(button, &CommandButton::clicked, this, tickSoon);
+}
 
-    std::stable_sort(focusable.begin(), focusable.end(),
-                     [](const auto &a, const auto &b) { return a.first < b.first; });
-    for (const auto &[index, w] : focusable)
-        m_tabOrder.push_back(w);
+void Screen::linkTabOrder(std::span<const ControlDef> controls)
+{
+    std::vector<const ControlDef *> stops;
+    for (const ControlDef &def : controls) {
+        if (takesFocus(def.kind))
+            stops.push_back(&def);
+    }
+    std::stable_sort(stops.begin(), stops.end(),
+                     [](const auto *a, const auto *b) { return a->tabIndex < b->tabIndex; });
+    for (const ControlDef *def : stops)
+        m_tabOrder.push_back(control<QWidget>(def->name));
     for (size_t i = 1; i < m_tabOrder.size(); ++i)
         setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
 }

@@ -10,11 +10,22 @@
 
 namespace ui {
 
-enum class ScreenId { frmSplash, Form1, Form2, Form3, Form4, Form5, Form6, Form7 };
+// The program's windows; their object names are the design's: frmSplash, Form1 ... Form7.
+enum class ScreenId {
+    Splash,
+    Menu,
+    Chart,
+    FourBandDecoder,
+    FourBandEncoder,
+    Calculator,
+    FiveBandDecoder,
+    FiveBandEncoder,
+};
 inline constexpr int kScreenCount = 8;
 
-// A window built from a table of design values. Controls are named as in the design and
-// found by name; handlers are the derived screen's member functions.
+// A window built from a table of design values. Controls keep their design names and are
+// looked up by them once, when the derived screen binds them to members named by role;
+// handlers are the derived screen's member functions.
 class Screen : public QWidget
 {
     Q_OBJECT
@@ -24,10 +35,14 @@ public:
     ScreenId id() const { return m_id; }
     const WindowDef &windowDef() const { return m_window; }
 
+    // A name that is not in the screen's table is a programming error: it stops the program.
     template<class T>
     T *control(const char *name) const
     {
-        return findChild<T *>(QLatin1String(name));
+        T *found = findChild<T *>(QLatin1String(name));
+        if (!found)
+            missingControl(name);
+        return found;
     }
     Timer *timer(const char *name) const { return control<Timer>(name); }
 
@@ -50,7 +65,14 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    [[noreturn]] void missingControl(const char *name) const;
     void build(std::span<const ControlDef> controls);
+    void createFrames(std::span<const ControlDef> controls);
+    void createDrawnControls(std::span<const ControlDef> controls);
+    void createWindowedControls(std::span<const ControlDef> controls);
+    void raiseWindowedControls(std::span<const ControlDef> controls);
+    void tickTimersOnEveryChoice();
+    void linkTabOrder(std::span<const ControlDef> controls);
 
     ScreenId m_id;
     WindowDef m_window;

@@ -1,4 +1,4 @@
-#include "app/form1.h"
+#include "app/mainmenu.h"
 #include "app/screens.h"
 #include "support/screentest.h"
 
@@ -42,8 +42,8 @@ private slots:
     void init()
     {
         m_ends = 0;
-        nav::show(ScreenId::frmSplash);
-        QVERIFY(QTest::qWaitForWindowExposed(nav::screen(ScreenId::frmSplash)));
+        nav::show(ScreenId::Splash);
+        QVERIFY(QTest::qWaitForWindowExposed(nav::screen(ScreenId::Splash)));
     }
     void cleanup()
     {
@@ -53,7 +53,7 @@ private slots:
 
     void startShowsOnlyTheSplash()
     {
-        Screen *splash = nav::screen(ScreenId::frmSplash);
+        Screen *splash = nav::screen(ScreenId::Splash);
         QVERIFY(splash->isVisible());
         QVERIFY(splash->windowFlags() & Qt::FramelessWindowHint);
         QCOMPARE(splash->size(), QSize(492, 283));
@@ -64,7 +64,7 @@ private slots:
 
     void splashCaptions()
     {
-        Screen *s = nav::screen(ScreenId::frmSplash);
+        Screen *s = nav::screen(ScreenId::Splash);
         QCOMPARE(screentest::caption(s, "Label1"), QStringLiteral("minor release 1 revison 0"));
         QCOMPARE(screentest::caption(s, "Label3"), QStringLiteral("have fun with resistors :-)"));
         QCOMPARE(screentest::caption(s, "Label4"),
@@ -94,15 +94,15 @@ private slots:
     {
         QFETCH(QString, target);
         QFETCH(bool, leaves);
-        Screen *splash = nav::screen(ScreenId::frmSplash);
+        Screen *splash = nav::screen(ScreenId::Splash);
         QWidget *w = target.isEmpty() ? splash : splash->findChild<QWidget *>(target);
         QVERIFY(w);
         click(w);
         settle();
-        QCOMPARE(loaded(ScreenId::frmSplash), !leaves);
-        QCOMPARE(loaded(ScreenId::Form1), leaves);
+        QCOMPARE(loaded(ScreenId::Splash), !leaves);
+        QCOMPARE(loaded(ScreenId::Menu), leaves);
         if (leaves)
-            QVERIFY(nav::screen(ScreenId::Form1)->isVisible());
+            QVERIFY(nav::screen(ScreenId::Menu)->isVisible());
     }
 
     void keysOnTheSplash_data()
@@ -128,18 +128,18 @@ private slots:
         QFETCH(int, key);
         QFETCH(int, modifiers);
         QFETCH(bool, leaves);
-        Screen *splash = nav::screen(ScreenId::frmSplash);
+        Screen *splash = nav::screen(ScreenId::Splash);
         QTest::keyClick(splash, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         settle();
-        QCOMPARE(loaded(ScreenId::frmSplash), !leaves);
-        QCOMPARE(loaded(ScreenId::Form1), leaves);
+        QCOMPARE(loaded(ScreenId::Splash), !leaves);
+        QCOMPARE(loaded(ScreenId::Menu), leaves);
     }
 
     void menuAfterTheSplash()
     {
         nav::leaveSplash();
         settle();
-        Screen *menu = nav::screen(ScreenId::Form1);
+        Screen *menu = nav::screen(ScreenId::Menu);
         QVERIFY(QTest::qWaitForWindowExposed(menu));
         QCOMPARE(menu->windowTitle(), QStringLiteral("Ohmara V3.1"));
         QCOMPARE(menu->size(), QSize(339, 266));
@@ -178,7 +178,7 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(QRect, geometry);
         nav::leaveSplash();
-        auto *button = nav::screen(ScreenId::Form1)->findChild<CommandButton *>(name);
+        auto *button = nav::screen(ScreenId::Menu)->findChild<CommandButton *>(name);
         QVERIFY(button);
         QCOMPARE(button->text(), caption);
         QCOMPARE(button->geometry(), geometry);
@@ -192,7 +192,7 @@ private slots:
     {
         nav::leaveSplash();
         QStringList names;
-        for (QWidget *w : nav::screen(ScreenId::Form1)->tabOrder())
+        for (QWidget *w : nav::screen(ScreenId::Menu)->tabOrder())
             names << w->objectName();
         QCOMPARE(names,
                  (QStringList{"Command1", "Command2", "Command3", "Command5", "Command6",
@@ -202,13 +202,13 @@ private slots:
     void openingTwiceKeepsTheState()
     {
         nav::leaveSplash();
-        auto *menu = nav::screenAs<app::Form1>(ScreenId::Form1);
+        auto *menu = nav::screenAs<app::MainMenu>(ScreenId::Menu);
         menu->Command2_Click();
-        QPointer<Screen> first = nav::screen(ScreenId::Form3);
+        QPointer<Screen> first = nav::screen(ScreenId::FourBandDecoder);
         QVERIFY(first && first->isVisible());
         screentest::choose(first->control<DropDownList>("band1"), QStringLiteral("red"));
         menu->Command2_Click();
-        QCOMPARE(nav::screen(ScreenId::Form3), first.data());
+        QCOMPARE(nav::screen(ScreenId::FourBandDecoder), first.data());
         QCOMPARE(first->control<DropDownList>("band1")->text(), QStringLiteral("red"));
         QVERIFY(menu->isVisible());
     }
@@ -216,17 +216,17 @@ private slots:
     void backDiscardsTheState()
     {
         nav::leaveSplash();
-        auto *menu = nav::screenAs<app::Form1>(ScreenId::Form1);
+        auto *menu = nav::screenAs<app::MainMenu>(ScreenId::Menu);
         menu->Command2_Click();
-        QPointer<Screen> first = nav::screen(ScreenId::Form3);
+        QPointer<Screen> first = nav::screen(ScreenId::FourBandDecoder);
         screentest::choose(first->control<DropDownList>("band1"), QStringLiteral("red"));
         click(first->control<CommandButton>("Command1"));
         settle();
         QVERIFY(!first);
-        QVERIFY(!loaded(ScreenId::Form3));
+        QVERIFY(!loaded(ScreenId::FourBandDecoder));
         QVERIFY(menu->isVisible());
         menu->Command2_Click();
-        Screen *again = nav::screen(ScreenId::Form3);
+        Screen *again = nav::screen(ScreenId::FourBandDecoder);
         QCOMPARE(again->control<DropDownList>("band1")->text(), QString());
         QCOMPARE(screentest::caption(again, "Label5"), QString());
     }
@@ -234,15 +234,15 @@ private slots:
     void backClosesOnlyItsOwnScreen()
     {
         nav::leaveSplash();
-        auto *menu = nav::screenAs<app::Form1>(ScreenId::Form1);
+        auto *menu = nav::screenAs<app::MainMenu>(ScreenId::Menu);
         menu->Command2_Click();
         menu->Command6_Click();
-        Screen *five = nav::screen(ScreenId::Form6);
+        Screen *five = nav::screen(ScreenId::FiveBandDecoder);
         screentest::choose(five->control<DropDownList>("band1"), QStringLiteral("grey"));
-        click(nav::screen(ScreenId::Form3)->control<CommandButton>("Command1"));
+        click(nav::screen(ScreenId::FourBandDecoder)->control<CommandButton>("Command1"));
         settle();
-        QVERIFY(!loaded(ScreenId::Form3));
-        QCOMPARE(nav::screen(ScreenId::Form6), five);
+        QVERIFY(!loaded(ScreenId::FourBandDecoder));
+        QCOMPARE(nav::screen(ScreenId::FiveBandDecoder), five);
         QVERIFY(five->isVisible());
         QCOMPARE(five->control<DropDownList>("band1")->text(), QStringLiteral("grey"));
     }
@@ -250,12 +250,12 @@ private slots:
     void unloadedScreenRunsNoTimer()
     {
         nav::leaveSplash();
-        nav::open(ScreenId::Form3);
-        QPointer<Timer> timer = nav::screen(ScreenId::Form3)->timer("Timer1");
+        nav::open(ScreenId::FourBandDecoder);
+        QPointer<Timer> timer = nav::screen(ScreenId::FourBandDecoder)->timer("Timer1");
         int ticks = 0;
         connect(timer, &Timer::ticked, this, [&] { ++ticks; });
         QTRY_VERIFY(ticks > 0);
-        nav::backToMenu(ScreenId::Form3);
+        nav::backToMenu(ScreenId::FourBandDecoder);
         ticks = 0;
         QTest::qWait(50);
         QCOMPARE(ticks, 0);
@@ -265,7 +265,7 @@ private slots:
     void quitClosesEverythingAndEnds()
     {
         nav::leaveSplash();
-        auto *menu = nav::screenAs<app::Form1>(ScreenId::Form1);
+        auto *menu = nav::screenAs<app::MainMenu>(ScreenId::Menu);
         menu->Command2_Click();
         menu->Command6_Click();
         click(menu->control<CommandButton>("Command4"));
@@ -277,12 +277,12 @@ private slots:
 
     void buttonOfAScreenNotBuiltDoesNothing()
     {
-        nav::setFactory(ScreenId::Form2, {});
+        nav::setFactory(ScreenId::Chart, {});
         nav::leaveSplash();
-        click(nav::screen(ScreenId::Form1)->control<CommandButton>("Command1"));
+        click(nav::screen(ScreenId::Menu)->control<CommandButton>("Command1"));
         settle();
-        QVERIFY(!loaded(ScreenId::Form2));
-        QVERIFY(nav::screen(ScreenId::Form1)->isVisible());
+        QVERIFY(!loaded(ScreenId::Chart));
+        QVERIFY(nav::screen(ScreenId::Menu)->isVisible());
     }
 
     void desktopCloseActsAsTheScreensWayOut_data()
@@ -290,10 +290,10 @@ private slots:
         QTest::addColumn<int>("screen");
         QTest::addColumn<bool>("menuStays");
         QTest::addColumn<int>("ends");
-        QTest::newRow("splash") << int(ScreenId::frmSplash) << true << 0;
-        QTest::newRow("decoder") << int(ScreenId::Form3) << true << 0;
-        QTest::newRow("five band decoder") << int(ScreenId::Form6) << true << 0;
-        QTest::newRow("menu") << int(ScreenId::Form1) << false << 1;
+        QTest::newRow("splash") << int(ScreenId::Splash) << true << 0;
+        QTest::newRow("decoder") << int(ScreenId::FourBandDecoder) << true << 0;
+        QTest::newRow("five band decoder") << int(ScreenId::FiveBandDecoder) << true << 0;
+        QTest::newRow("menu") << int(ScreenId::Menu) << false << 1;
     }
     void desktopCloseActsAsTheScreensWayOut()
     {
@@ -301,9 +301,9 @@ private slots:
         QFETCH(bool, menuStays);
         QFETCH(int, ends);
         const ScreenId id = ScreenId(screen);
-        if (id != ScreenId::frmSplash) {
+        if (id != ScreenId::Splash) {
             nav::leaveSplash();
-            if (id != ScreenId::Form1)
+            if (id != ScreenId::Menu)
                 nav::open(id);
         }
         Screen *s = nav::screen(id);
@@ -311,9 +311,9 @@ private slots:
         QVERIFY(!s->close()); // the close is refused; the screen's own way out runs
         settle();
         QVERIFY(!loaded(id));
-        QCOMPARE(loaded(ScreenId::Form1), menuStays);
+        QCOMPARE(loaded(ScreenId::Menu), menuStays);
         if (menuStays)
-            QVERIFY(nav::screen(ScreenId::Form1)->isVisible());
+            QVERIFY(nav::screen(ScreenId::Menu)->isVisible());
         QCOMPARE(m_ends, ends);
     }
 

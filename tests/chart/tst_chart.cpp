@@ -1,4 +1,4 @@
-#include "chart/form2.h"
+#include "chart/colourchart.h"
 #include "colourcode/bandcolour.h"
 #include "colourcode/numbertext.h"
 #include "support/screentest.h"
@@ -32,13 +32,13 @@ private slots:
     void initTestCase() { screentest::startAtMenu(); }
     void init()
     {
-        nav::open(ScreenId::Form2);
-        m_s = nav::screen(ScreenId::Form2);
+        nav::open(ScreenId::Chart);
+        m_s = nav::screen(ScreenId::Chart);
         QVERIFY(QTest::qWaitForWindowExposed(m_s));
     }
     void cleanup()
     {
-        nav::unload(ScreenId::Form2);
+        nav::unload(ScreenId::Chart);
         screentest::settle();
     }
 
@@ -175,8 +175,8 @@ private slots:
     {
         QTest::mouseClick(m_s->control<CommandButton>("Command1"), Qt::LeftButton);
         screentest::settle();
-        QVERIFY(!nav::screen(ScreenId::Form2));
-        QVERIFY(nav::screen(ScreenId::Form1)->isVisible());
+        QVERIFY(!nav::screen(ScreenId::Chart));
+        QVERIFY(nav::screen(ScreenId::Menu)->isVisible());
     }
 
 private:

@@ -1,5 +1,5 @@
-#include "decoders/form3.h"
-#include "decoders/form6.h"
+#include "decoders/fivebanddecoder.h"
+#include "decoders/fourbanddecoder.h"
 #include "support/screentest.h"
 
 #include <QApplication>
@@ -17,15 +17,15 @@ namespace {
 QString display(Screen *s)
 {
     QString digits;
-    if (shown(s, "Label21") && s->id() == ScreenId::Form3)
+    if (shown(s, "Label21") && s->id() == ScreenId::FourBandDecoder)
         digits += u'.';
     digits += caption(s, "Label5");
-    if (s->id() == ScreenId::Form6 && shown(s, "Label21"))
+    if (s->id() == ScreenId::FiveBandDecoder && shown(s, "Label21"))
         digits += u'.';
-    if (s->id() == ScreenId::Form3 && shown(s, "Label20"))
+    if (s->id() == ScreenId::FourBandDecoder && shown(s, "Label20"))
         digits += u'.';
     digits += caption(s, "Label11");
-    if (s->id() == ScreenId::Form6) {
+    if (s->id() == ScreenId::FiveBandDecoder) {
         if (shown(s, "Label20"))
             digits += u'.';
         digits += caption(s, "Label33");
@@ -59,8 +59,8 @@ private slots:
     void initTestCase() { screentest::startAtMenu(); }
     void cleanup()
     {
-        nav::unload(ScreenId::Form3);
-        nav::unload(ScreenId::Form6);
+        nav::unload(ScreenId::FourBandDecoder);
+        nav::unload(ScreenId::FiveBandDecoder);
         screentest::settle();
     }
 
@@ -114,8 +114,8 @@ private slots:
     {
         QFETCH(QStringList, bands);
         QFETCH(QList<quint32>, paints);
-        nav::open(ScreenId::Form3);
-        auto *s = nav::screenAs<decoders::Form3>(ScreenId::Form3);
+        nav::open(ScreenId::FourBandDecoder);
+        auto *s = nav::screenAs<decoders::FourBandDecoder>(ScreenId::FourBandDecoder);
         const char *lists[] = {"band1", "band2", "band3", "band4"};
         for (int i = 0; i < 4; ++i)
             choose(s->control<DropDownList>(lists[i]), bands[i]);
@@ -180,8 +180,8 @@ private slots:
     {
         QFETCH(QStringList, bands);
         QFETCH(QList<quint32>, paints);
-        nav::open(ScreenId::Form6);
-        auto *s = nav::screenAs<decoders::Form6>(ScreenId::Form6);
+        nav::open(ScreenId::FiveBandDecoder);
+        auto *s = nav::screenAs<decoders::FiveBandDecoder>(ScreenId::FiveBandDecoder);
         const char *lists[] = {"band1", "band2", "band3", "band4", "band5"};
         for (int i = 0; i < 5; ++i)
             choose(s->control<DropDownList>(lists[i]), bands[i]);
@@ -200,10 +200,10 @@ private slots:
         QTest::addColumn<quint32>("body");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QSize>("size");
-        QTest::newRow("four") << int(ScreenId::Form3) << 0xC0FFFFu << "Colour Code to Value"
-                              << QSize(546, 318);
-        QTest::newRow("five") << int(ScreenId::Form6) << 0xFF8080u << "5 band colour code to value"
-                              << QSize(496, 316);
+        QTest::newRow("four") << int(ScreenId::FourBandDecoder) << 0xC0FFFFu
+                              << "Colour Code to Value" << QSize(546, 318);
+        QTest::newRow("five") << int(ScreenId::FiveBandDecoder) << 0xFF8080u
+                              << "5 band colour code to value" << QSize(496, 316);
     }
     void designState()
     {
@@ -233,13 +233,13 @@ private slots:
 
     void headings()
     {
-        nav::open(ScreenId::Form3);
-        nav::open(ScreenId::Form6);
+        nav::open(ScreenId::FourBandDecoder);
+        nav::open(ScreenId::FiveBandDecoder);
         const QString gap(24, u' ');
-        QCOMPARE(caption(nav::screen(ScreenId::Form3), "Label22"),
+        QCOMPARE(caption(nav::screen(ScreenId::FourBandDecoder), "Label22"),
                  QStringLiteral("band 1") + gap + QStringLiteral("band 2") + gap
                          + QStringLiteral("band 3") + gap + QStringLiteral("band 4 / tolerance "));
-        QCOMPARE(caption(nav::screen(ScreenId::Form6), "Label22"),
+        QCOMPARE(caption(nav::screen(ScreenId::FiveBandDecoder), "Label22"),
                  QStringLiteral("band 1") + gap + QStringLiteral("band 2") + gap
                          + QStringLiteral("band 3") + gap + QStringLiteral("band 4 multiplier    ")
                          + QStringLiteral("band 5 tolerance "));
@@ -249,10 +249,11 @@ private slots:
     {
         QTest::addColumn<int>("screen");
         QTest::addColumn<QStringList>("order");
-        QTest::newRow("four") << int(ScreenId::Form3)
+        QTest::newRow("four") << int(ScreenId::FourBandDecoder)
                               << QStringList{"band1", "band2", "band3", "band4", "Command1"};
-        QTest::newRow("five") << int(ScreenId::Form6) << QStringList{"band1", "band2", "band3",
-                                                                     "band4", "band5", "Command1"};
+        QTest::newRow("five") << int(ScreenId::FiveBandDecoder)
+                              << QStringList{"band1", "band2", "band3",
+                                             "band4", "band5", "Command1"};
     }
     void tabOrder()
     {
@@ -266,8 +267,8 @@ private slots:
 
     void beforeAMultiplierTheRangeReadsAsBlack()
     {
-        nav::open(ScreenId::Form3);
-        auto *s = nav::screenAs<decoders::Form3>(ScreenId::Form3);
+        nav::open(ScreenId::FourBandDecoder);
+        auto *s = nav::screenAs<decoders::FourBandDecoder>(ScreenId::FourBandDecoder);
         choose(s->control<DropDownList>("band1"), QStringLiteral("brown"));
         choose(s->control<DropDownList>("band2"), QStringLiteral("black"));
         choose(s->control<DropDownList>("band4"), QStringLiteral("gold"));
@@ -278,8 +279,8 @@ private slots:
 
     void missingSecondDigit()
     {
-        nav::open(ScreenId::Form3);
-        auto *s = nav::screenAs<decoders::Form3>(ScreenId::Form3);
+        nav::open(ScreenId::FourBandDecoder);
+        auto *s = nav::screenAs<decoders::FourBandDecoder>(ScreenId::FourBandDecoder);
         choose(s->control<DropDownList>("band1"), QStringLiteral("yellow"));
         choose(s->control<DropDownList>("band3"), QStringLiteral("red"));
         choose(s->control<DropDownList>("band4"), QStringLiteral("gold"));
@@ -290,8 +291,8 @@ private slots:
 
     void onlyATolerance()
     {
-        nav::open(ScreenId::Form3);
-        auto *s = nav::screenAs<decoders::Form3>(ScreenId::Form3);
+        nav::open(ScreenId::FourBandDecoder);
+        auto *s = nav::screenAs<decoders::FourBandDecoder>(ScreenId::FourBandDecoder);
         choose(s->control<DropDownList>("band4"), QStringLiteral("silver"));
         s->Timer1_Timer();
         QCOMPARE(range(s), QStringLiteral(" to  ohm ohm | 10"));
@@ -299,8 +300,8 @@ private slots:
 
     void goldWithoutDigitsKeepsTheRange()
     {
-        nav::open(ScreenId::Form3);
-        auto *s = nav::screenAs<decoders::Form3>(ScreenId::Form3);
+        nav::open(ScreenId::FourBandDecoder);
+        auto *s = nav::screenAs<decoders::FourBandDecoder>(ScreenId::FourBandDecoder);
         choose(s->control<DropDownList>("band4"), QStringLiteral("gold"));
         choose(s->control<DropDownList>("band3"), QStringLiteral("gold"));
         s->Timer1_Timer();
@@ -310,8 +311,8 @@ private slots:
 
     void silverToGoldMovesThePoint()
     {
-        nav::open(ScreenId::Form3);
-        auto *s = nav::screenAs<decoders::Form3>(ScreenId::Form3);
+        nav::open(ScreenId::FourBandDecoder);
+        auto *s = nav::screenAs<decoders::FourBandDecoder>(ScreenId::FourBandDecoder);
         choose(s->control<DropDownList>("band1"), QStringLiteral("yellow"));
         choose(s->control<DropDownList>("band2"), QStringLiteral("purple"));
         choose(s->control<DropDownList>("band3"), QStringLiteral("silver"));
@@ -327,8 +328,8 @@ private slots:
 
     void multiplierRedToBlack()
     {
-        nav::open(ScreenId::Form3);
-        auto *s = nav::screenAs<decoders::Form3>(ScreenId::Form3);
+        nav::open(ScreenId::FourBandDecoder);
+        auto *s = nav::screenAs<decoders::FourBandDecoder>(ScreenId::FourBandDecoder);
         choose(s->control<DropDownList>("band1"), QStringLiteral("yellow"));
         choose(s->control<DropDownList>("band2"), QStringLiteral("purple"));
         choose(s->control<DropDownList>("band3"), QStringLiteral("red"));
@@ -342,8 +343,8 @@ private slots:
 
     void theTimerComputesByItself()
     {
-        nav::open(ScreenId::Form6);
-        Screen *s = nav::screen(ScreenId::Form6);
+        nav::open(ScreenId::FiveBandDecoder);
+        Screen *s = nav::screen(ScreenId::FiveBandDecoder);
         for (auto [list, item] : {std::pair{"band1", "red"},
                                   {"band2", "red"},
                                   {"band3", "black"},
@@ -355,8 +356,8 @@ private slots:
 
     void aTickThatChangesNothingRepaintsNothing()
     {
-        nav::open(ScreenId::Form3);
-        auto *s = nav::screenAs<decoders::Form3>(ScreenId::Form3);
+        nav::open(ScreenId::FourBandDecoder);
+        auto *s = nav::screenAs<decoders::FourBandDecoder>(ScreenId::FourBandDecoder);
         for (auto [list, item] :
              {std::pair{"band1", "brown"}, {"band2", "black"}, {"band3", "red"}, {"band4", "gold"}})
             choose(s->control<DropDownList>(list), QLatin1String(item));

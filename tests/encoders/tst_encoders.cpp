@@ -1,7 +1,7 @@
-#include "decoders/form3.h"
-#include "decoders/form6.h"
-#include "encoders/form4.h"
-#include "encoders/form7.h"
+#include "decoders/fivebanddecoder.h"
+#include "decoders/fourbanddecoder.h"
+#include "encoders/fivebandencoder.h"
+#include "encoders/fourbandencoder.h"
 #include "support/screentest.h"
 
 #include <QApplication>
@@ -55,7 +55,8 @@ private slots:
     void initTestCase() { screentest::startAtMenu(); }
     void cleanup()
     {
-        for (ScreenId id : {ScreenId::Form3, ScreenId::Form4, ScreenId::Form6, ScreenId::Form7})
+        for (ScreenId id : {ScreenId::FourBandDecoder, ScreenId::FourBandEncoder,
+                            ScreenId::FiveBandDecoder, ScreenId::FiveBandEncoder})
             nav::unload(id);
         screentest::settle();
     }
@@ -398,7 +399,7 @@ private slots:
         choose(list(s, "combo1"), QStringLiteral("k"));
         QTest::mouseClick(s->control<CommandButton>("Command2"), Qt::LeftButton);
         screentest::settle();
-        QVERIFY(!nav::screen(ScreenId::Form4));
+        QVERIFY(!nav::screen(ScreenId::FourBandEncoder));
         s = open4();
         QCOMPARE(list(s, "number1")->text(), QString());
         QVERIFY(list(s, "number3")->isEnabled());
@@ -424,8 +425,8 @@ private slots:
         int checked = 0;
         for (const Way &way : ways) {
             auto *e = open4();
-            nav::open(ScreenId::Form3);
-            auto *d = nav::screenAs<decoders::Form3>(ScreenId::Form3);
+            nav::open(ScreenId::FourBandDecoder);
+            auto *d = nav::screenAs<decoders::FourBandDecoder>(ScreenId::FourBandDecoder);
             if (*way.unit)
                 choose(list(e, "number3"), QLatin1String(way.unit));
             if (*way.combo2)
@@ -470,8 +471,8 @@ private slots:
         int checked = 0;
         for (const Way &way : ways) {
             auto *e = open7();
-            nav::open(ScreenId::Form6);
-            auto *d = nav::screenAs<decoders::Form6>(ScreenId::Form6);
+            nav::open(ScreenId::FiveBandDecoder);
+            auto *d = nav::screenAs<decoders::FiveBandDecoder>(ScreenId::FiveBandDecoder);
             if (*way.combo2)
                 choose(list(e, "Combo2"), QLatin1String(way.combo2));
             if (*way.combo1)
@@ -504,15 +505,15 @@ private slots:
     }
 
 private:
-    encoders::Form4 *open4()
+    encoders::FourBandEncoder *open4()
     {
-        nav::open(ScreenId::Form4);
-        return nav::screenAs<encoders::Form4>(ScreenId::Form4);
+        nav::open(ScreenId::FourBandEncoder);
+        return nav::screenAs<encoders::FourBandEncoder>(ScreenId::FourBandEncoder);
     }
-    encoders::Form7 *open7()
+    encoders::FiveBandEncoder *open7()
     {
-        nav::open(ScreenId::Form7);
-        return nav::screenAs<encoders::Form7>(ScreenId::Form7);
+        nav::open(ScreenId::FiveBandEncoder);
+        return nav::screenAs<encoders::FiveBandEncoder>(ScreenId::FiveBandEncoder);
     }
     // One tick of each running timer; a stopped one does not tick.
     template<class Encoder>

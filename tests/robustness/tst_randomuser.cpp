@@ -15,7 +15,7 @@ private slots:
     {
         screentest::quietRaiseWarnings();
         nav::setEndAction([] { QFAIL("the random user never quits"); });
-        nav::show(ScreenId::Form1);
+        nav::show(ScreenId::Menu);
         m_actions = qEnvironmentVariableIntValue("OHMARA_RANDOM_ACTIONS");
         if (m_actions <= 0)
             m_actions = 20000;
@@ -53,7 +53,7 @@ private slots:
             QVERIFY(user.crossChecks() > m_actions / 100);
         }
         screentest::unloadAll();
-        nav::show(ScreenId::Form1);
+        nav::show(ScreenId::Menu);
     }
 
 private:

@@ -34,27 +34,27 @@ struct Layout
 };
 
 inline const Layout kLayouts[] = {
-        {ScreenId::Form2, 0, {}, {}, {}, {}},
-        {ScreenId::Form3,
+        {ScreenId::Chart, 0, {}, {}, {}, {}},
+        {ScreenId::FourBandDecoder,
          0xC0FFFF,
          {"Label17", "Label16", "Label15", "Label14"},
          {},
          {"Label2", "Label3", "Label4", "Label13"},
          {}},
-        {ScreenId::Form4,
+        {ScreenId::FourBandEncoder,
          0xC0FFFF,
          {"Label1", "Label2", "Label3", "Label4"},
          {"Label11", "Label12", "Label13", "Label14"},
          {"Label5", "Label6", "Label7", "Label8"},
          {0x00FF00}},
-        {ScreenId::Form5, 0, {}, {}, {}, {}},
-        {ScreenId::Form6,
+        {ScreenId::Calculator, 0, {}, {}, {}, {}},
+        {ScreenId::FiveBandDecoder,
          0xFF8080,
          {"Label17", "Label16", "Label32", "Label15", "Label14"},
          {},
          {"Label2", "Label3", "Label4", "Label13", "Label31"},
          {}},
-        {ScreenId::Form7,
+        {ScreenId::FiveBandEncoder,
          0xFF8080,
          {"Label1", "Label2", "Label24", "Label3", "Label4"},
          {"Label11", "Label12", "Label25", "Label13", "Label14"},
@@ -120,7 +120,7 @@ public:
             if (screentest::back(m_s, piece) != m_layout.body)
                 return QStringLiteral("body piece %1 changed").arg(QLatin1String(piece));
         }
-        if (m_s->control<Label>("minvalue")) {
+        if (m_s->findChild<Label *>(QStringLiteral("minvalue"))) {
             const auto lo = colourcode::toNumber(caption(m_s, "minvalue"));
             const auto hi = colourcode::toNumber(caption(m_s, "maxvalue"));
             if (lo && hi && *lo > *hi)
@@ -131,7 +131,7 @@ public:
                     return QStringLiteral("unit %1").arg(u);
             }
         }
-        if (m_layout.id == ScreenId::Form5) {
+        if (m_layout.id == ScreenId::Calculator) {
             const QString r = caption(m_s, "Label1");
             if (!r.isEmpty() && !colourcode::toNumber(r))
                 return QStringLiteral("result %1 is no number").arg(r);
@@ -217,7 +217,7 @@ private:
     // The encoder's bands, read back through the decoder's computation, give its range.
     QString crossCheck() const
     {
-        const bool five = m_layout.id == ScreenId::Form7;
+        const bool five = m_layout.id == ScreenId::FiveBandEncoder;
         auto text = [this](const char *list) { return m_s->control<DropDownList>(list)->text(); };
         const bool chooser = pointOrLetter(text("combo1")) || pointOrLetter(text("Combo2"));
         const QString unit = text(five ? "multiplier" : "number3");

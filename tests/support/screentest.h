@@ -25,7 +25,7 @@ inline void choose(ui::DropDownList *list, const QString &text)
 inline void startAtMenu()
 {
     ui::navigation::setEndAction([] {});
-    ui::navigation::show(ui::ScreenId::Form1);
+    ui::navigation::show(ui::ScreenId::Menu);
 }
 
 inline QString caption(ui::Screen *s, const char *name)

@@ -46,7 +46,7 @@ class TestScreen : public Screen
 {
 public:
     TestScreen()
-        : Screen(ScreenId::Form2, kWindow, kControls)
+        : Screen(ScreenId::Chart, kWindow, kControls)
     { }
 };
 

@@ -26,8 +26,8 @@ private slots:
 
     void decoderAtScale()
     {
-        nav::open(ScreenId::Form3);
-        Screen *s = nav::screen(ScreenId::Form3);
+        nav::open(ScreenId::FourBandDecoder);
+        Screen *s = nav::screen(ScreenId::FourBandDecoder);
         QVERIFY(QTest::qWaitForWindowExposed(s));
         QCOMPARE(s->size(), QSize(546, 318)); // the layout is in logical pixels
         for (auto [list, item] :
@@ -54,10 +54,10 @@ private slots:
         QTest::addColumn<int>("screen");
         QTest::addColumn<QString>("image");
         QTest::addColumn<int>("colours");
-        QTest::newRow("four-band end") << int(ScreenId::Form3) << "Image1" << 3;
-        QTest::newRow("five-band end") << int(ScreenId::Form6) << "Image2" << 3;
-        QTest::newRow("encoder end") << int(ScreenId::Form4) << "Image1" << 3;
-        QTest::newRow("photograph") << int(ScreenId::frmSplash) << "Image1" << 0;
+        QTest::newRow("four-band end") << int(ScreenId::FourBandDecoder) << "Image1" << 3;
+        QTest::newRow("five-band end") << int(ScreenId::FiveBandDecoder) << "Image2" << 3;
+        QTest::newRow("encoder end") << int(ScreenId::FourBandEncoder) << "Image1" << 3;
+        QTest::newRow("photograph") << int(ScreenId::Splash) << "Image1" << 0;
     }
     void bitmapsAreSharp()
     {
@@ -84,8 +84,8 @@ private slots:
 
     void chartExamplesAtScale()
     {
-        nav::open(ScreenId::Form2);
-        auto *p = nav::screen(ScreenId::Form2)->control<PictureBox>("Picture1");
+        nav::open(ScreenId::Chart);
+        auto *p = nav::screen(ScreenId::Chart)->control<PictureBox>("Picture1");
         QCOMPARE(p->pixmap().devicePixelRatio(), m_ratio);
         QCOMPARE(p->pixmap().deviceIndependentSize().toSize(), QSize(163, 58));
     }

@@ -6,12 +6,12 @@
 
 namespace calculator {
 
-// "Resistor/Capacitor Calculator": two values in series or in parallel.
-class Form5 : public ui::Screen
+// Form5: two resistors or capacitors in series or in parallel.
+class Calculator : public ui::Screen
 {
     Q_OBJECT
 public:
-    Form5();
+    Calculator();
 
     void Command1_Click();
     void Command2_Click();
@@ -23,9 +23,9 @@ public:
 private:
     void show(std::optional<double> result);
 
-    ui::TextBox *m_val1 = nullptr;
-    ui::TextBox *m_val2 = nullptr;
-    ui::Label *m_Label1 = nullptr;
+    ui::TextBox *m_firstValue = nullptr;
+    ui::TextBox *m_secondValue = nullptr;
+    ui::Label *m_result = nullptr;
 };
 
 } // namespace calculator

@@ -4,11 +4,12 @@
 
 namespace app {
 
-class Form1 : public ui::Screen
+// Form1: the main menu, from which every tool screen opens and the program ends.
+class MainMenu : public ui::Screen
 {
     Q_OBJECT
 public:
-    Form1();
+    MainMenu();
 
     void Command1_Click();
     void Command2_Click();

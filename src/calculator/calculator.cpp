@@ -1,4 +1,4 @@
-#include "calculator/form5.h"
+#include "calculator/calculator.h"
 
 #include "calculator/formulas.h"
 #include "colourcode/numbertext.h"
@@ -30,57 +30,57 @@ const ControlDef kControls[] = {
 
 } // namespace
 
-Form5::Form5()
-    : Screen(ScreenId::Form5, kWindow, kControls)
+Calculator::Calculator()
+    : Screen(ScreenId::Calculator, kWindow, kControls)
 {
-    m_val1 = control<TextBox>("val1");
-    m_val2 = control<TextBox>("val2");
-    m_Label1 = control<Label>("Label1");
+    m_firstValue = control<TextBox>("val1");
+    m_secondValue = control<TextBox>("val2");
+    m_result = control<Label>("Label1");
     auto button = [this](const char *name) { return control<CommandButton>(name); };
-    connect(button("Command1"), &CommandButton::clicked, this, &Form5::Command1_Click);
-    connect(button("Command2"), &CommandButton::clicked, this, &Form5::Command2_Click);
-    connect(button("Command3"), &CommandButton::clicked, this, &Form5::Command3_Click);
-    connect(button("Command4"), &CommandButton::clicked, this, &Form5::Command4_Click);
-    connect(button("Command5"), &CommandButton::clicked, this, &Form5::Command5_Click);
-    connect(button("Command6"), &CommandButton::clicked, this, &Form5::Command6_Click);
+    connect(button("Command1"), &CommandButton::clicked, this, &Calculator::Command1_Click);
+    connect(button("Command2"), &CommandButton::clicked, this, &Calculator::Command2_Click);
+    connect(button("Command3"), &CommandButton::clicked, this, &Calculator::Command3_Click);
+    connect(button("Command4"), &CommandButton::clicked, this, &Calculator::Command4_Click);
+    connect(button("Command5"), &CommandButton::clicked, this, &Calculator::Command5_Click);
+    connect(button("Command6"), &CommandButton::clicked, this, &Calculator::Command6_Click);
 }
 
-void Form5::show(std::optional<double> result)
+void Calculator::show(std::optional<double> result)
 {
     // A value that is not a number, or a formula that cannot be computed, leaves the result
     // as it was.
     if (result)
-        m_Label1->setCaption(colourcode::toText(*result));
+        m_result->setCaption(colourcode::toText(*result));
 }
 
-void Form5::Command1_Click()
+void Calculator::Command1_Click()
 {
-    show(sum(m_val1->text(), m_val2->text()));
+    show(sum(m_firstValue->text(), m_secondValue->text()));
 }
 
-void Form5::Command5_Click()
+void Calculator::Command5_Click()
 {
-    show(sum(m_val1->text(), m_val2->text()));
+    show(sum(m_firstValue->text(), m_secondValue->text()));
 }
 
-void Form5::Command2_Click()
+void Calculator::Command2_Click()
 {
-    show(reciprocal(m_val1->text(), m_val2->text()));
+    show(reciprocal(m_firstValue->text(), m_secondValue->text()));
 }
 
-void Form5::Command6_Click()
+void Calculator::Command6_Click()
 {
-    show(reciprocal(m_val1->text(), m_val2->text()));
+    show(reciprocal(m_firstValue->text(), m_secondValue->text()));
 }
 
-void Form5::Command4_Click()
+void Calculator::Command4_Click()
 {
-    m_val1->setText(QStringLiteral("0"));
-    m_val2->setText(QStringLiteral("0"));
-    m_Label1->setCaption(QString());
+    m_firstValue->setText(QStringLiteral("0"));
+    m_secondValue->setText(QStringLiteral("0"));
+    m_result->setCaption(QString());
 }
 
-void Form5::Command3_Click()
+void Calculator::Command3_Click()
 {
     navigation::backToMenu(id());
 }

@@ -1,4 +1,4 @@
-#include "chart/form2.h"
+#include "chart/colourchart.h"
 
 #include "ui/navigation.h"
 
@@ -115,14 +115,14 @@ const ControlDef kControls[] = {
 
 } // namespace
 
-Form2::Form2()
-    : Screen(ScreenId::Form2, kWindow, kControls)
+ColourChart::ColourChart()
+    : Screen(ScreenId::Chart, kWindow, kControls)
 {
     connect(control<CommandButton>("Command1"), &CommandButton::clicked, this,
-            &Form2::Command1_Click);
+            &ColourChart::Command1_Click);
 }
 
-void Form2::Command1_Click()
+void ColourChart::Command1_Click()
 {
     navigation::backToMenu(id());
 }

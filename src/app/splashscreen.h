@@ -4,11 +4,12 @@
 
 namespace app {
 
-class frmSplash : public ui::Screen
+// frmSplash: the splash screen, left by a click or a key.
+class SplashScreen : public ui::Screen
 {
     Q_OBJECT
 public:
-    frmSplash();
+    SplashScreen();
 
     void Frame1_Click();
     void Image1_Click();

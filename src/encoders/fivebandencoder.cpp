@@ -1,4 +1,4 @@
-#include "encoders/form7.h"
+#include "encoders/fivebandencoder.h"
 
 namespace encoders {
 namespace {
@@ -107,117 +107,118 @@ const PointRow kAfterSecond[] = {
 
 } // namespace
 
-Form7::Form7()
-    : Encoder(ScreenId::Form7, kWindow, kControls, kBody)
+FiveBandEncoder::FiveBandEncoder()
+    : Encoder(ScreenId::FiveBandEncoder, kWindow, kControls, kBody)
 {
-    m_number1 = control<DropDownList>("number1");
-    m_Combo2 = control<DropDownList>("Combo2");
-    m_number2 = control<DropDownList>("number2");
-    m_combo1 = control<DropDownList>("combo1");
-    m_digit3 = control<DropDownList>("digit3");
-    m_multiplier = control<DropDownList>("multiplier");
+    m_firstDigit = control<DropDownList>("number1");
+    m_pointAfterFirst = control<DropDownList>("Combo2");
+    m_secondDigit = control<DropDownList>("number2");
+    m_pointAfterSecond = control<DropDownList>("combo1");
+    m_thirdDigit = control<DropDownList>("digit3");
+    m_unit = control<DropDownList>("multiplier");
     m_tolerance = control<DropDownList>("tolerance");
-    m_Timer2 = timer("Timer2");
-    m_Label1 = control<Label>("Label1");
-    m_Label2 = control<Label>("Label2");
-    m_Label24 = control<Label>("Label24");
-    m_Label3 = control<Label>("Label3");
-    m_Label4 = control<Label>("Label4");
-    m_Label11 = control<Label>("Label11");
-    m_Label12 = control<Label>("Label12");
-    m_Label25 = control<Label>("Label25");
-    m_Label13 = control<Label>("Label13");
-    m_Label14 = control<Label>("Label14");
+    m_unitBandTimer = timer("Timer2");
+    m_firstBandPaint = control<Label>("Label1");
+    m_secondBandPaint = control<Label>("Label2");
+    m_thirdBandPaint = control<Label>("Label24");
+    m_multiplierBandPaint = control<Label>("Label3");
+    m_toleranceBandPaint = control<Label>("Label4");
+    m_firstBandName = control<Label>("Label11");
+    m_secondBandName = control<Label>("Label12");
+    m_thirdBandName = control<Label>("Label25");
+    m_multiplierBandName = control<Label>("Label13");
+    m_toleranceBandName = control<Label>("Label14");
 
-    connect(m_number1, &DropDownList::clicked, this, &Form7::number1_Click);
-    connect(m_number2, &DropDownList::clicked, this, &Form7::number2_Click);
-    connect(m_digit3, &DropDownList::clicked, this, &Form7::digit3_Click);
-    connect(m_Combo2, &DropDownList::clicked, this, &Form7::Combo2_Click);
-    connect(m_combo1, &DropDownList::clicked, this, &Form7::combo1_Click);
-    connect(m_tolerance, &DropDownList::clicked, this, &Form7::tolerance_Click);
-    connect(timer("Timer1"), &Timer::ticked, this, &Form7::Timer1_Timer);
-    connect(m_Timer2, &Timer::ticked, this, &Form7::Timer2_Timer);
-    connect(timer("Timer3"), &Timer::ticked, this, &Form7::Timer3_Timer);
+    connect(m_firstDigit, &DropDownList::clicked, this, &FiveBandEncoder::number1_Click);
+    connect(m_secondDigit, &DropDownList::clicked, this, &FiveBandEncoder::number2_Click);
+    connect(m_thirdDigit, &DropDownList::clicked, this, &FiveBandEncoder::digit3_Click);
+    connect(m_pointAfterFirst, &DropDownList::clicked, this, &FiveBandEncoder::Combo2_Click);
+    connect(m_pointAfterSecond, &DropDownList::clicked, this, &FiveBandEncoder::combo1_Click);
+    connect(m_tolerance, &DropDownList::clicked, this, &FiveBandEncoder::tolerance_Click);
+    connect(timer("Timer1"), &Timer::ticked, this, &FiveBandEncoder::Timer1_Timer);
+    connect(m_unitBandTimer, &Timer::ticked, this, &FiveBandEncoder::Timer2_Timer);
+    connect(timer("Timer3"), &Timer::ticked, this, &FiveBandEncoder::Timer3_Timer);
     connect(control<CommandButton>("Command2"), &CommandButton::clicked, this,
-            &Form7::Command2_Click);
+            &FiveBandEncoder::Command2_Click);
     Form_Load();
 }
 
-void Form7::Form_Load()
+void FiveBandEncoder::Form_Load()
 {
-    m_Timer2->setEnabled(true);
+    m_unitBandTimer->setEnabled(true);
 }
 
-void Form7::number1_Click()
+void FiveBandEncoder::number1_Click()
 {
-    paintDigit(m_number1, m_Label1, m_Label11);
+    paintDigit(m_firstDigit, m_firstBandPaint, m_firstBandName);
 }
 
-void Form7::number2_Click()
+void FiveBandEncoder::number2_Click()
 {
-    paintDigit(m_number2, m_Label2, m_Label12);
+    paintDigit(m_secondDigit, m_secondBandPaint, m_secondBandName);
 }
 
-void Form7::digit3_Click()
+void FiveBandEncoder::digit3_Click()
 {
-    paintDigit(m_digit3, m_Label24, m_Label25, "black");
+    paintDigit(m_thirdDigit, m_thirdBandPaint, m_thirdBandName, "black");
 }
 
-void Form7::choosePoint(DropDownList *chooser, DropDownList *other, std::span<const PointRow> rows,
-                        bool releaseDropsUnit)
+void FiveBandEncoder::choosePoint(DropDownList *chooser, DropDownList *other,
+                                  std::span<const PointRow> rows, bool releaseDropsUnit)
 {
     const PointRow *row = pointRow(chooser, rows);
     if (!row)
         return;
     // A point or a letter fixes the multiplier by itself: the unit goes back to " " and is
     // locked with the other chooser.
-    m_multiplier->setEnabled(!row->lock);
+    m_unit->setEnabled(!row->lock);
     if (row->lock || releaseDropsUnit)
-        m_multiplier->setText(QStringLiteral(" "));
+        m_unit->setText(QStringLiteral(" "));
     other->setEnabled(!row->lock);
-    m_Timer2->setEnabled(!row->lock);
-    paintBand(m_Label3, m_Label13, row->colour, row->name);
+    m_unitBandTimer->setEnabled(!row->lock);
+    paintBand(m_multiplierBandPaint, m_multiplierBandName, row->colour, row->name);
 }
 
-void Form7::Combo2_Click()
+void FiveBandEncoder::Combo2_Click()
 {
-    choosePoint(m_Combo2, m_combo1, kAfterFirst, true);
+    choosePoint(m_pointAfterFirst, m_pointAfterSecond, kAfterFirst, true);
 }
 
-void Form7::combo1_Click()
+void FiveBandEncoder::combo1_Click()
 {
-    choosePoint(m_combo1, m_Combo2, kAfterSecond, false);
+    choosePoint(m_pointAfterSecond, m_pointAfterFirst, kAfterSecond, false);
 }
 
-void Form7::tolerance_Click()
+void FiveBandEncoder::tolerance_Click()
 {
-    paintTolerance(m_tolerance, m_Label4, m_Label14);
+    paintTolerance(m_tolerance, m_toleranceBandPaint, m_toleranceBandName);
 }
 
-FiveBandChoice Form7::choice() const
+FiveBandChoice FiveBandEncoder::choice() const
 {
-    return {m_number1->text(), m_Combo2->text(),     m_number2->text(),  m_combo1->text(),
-            m_digit3->text(),  m_multiplier->text(), m_tolerance->text()};
+    return {m_firstDigit->text(),       m_pointAfterFirst->text(), m_secondDigit->text(),
+            m_pointAfterSecond->text(), m_thirdDigit->text(),      m_unit->text(),
+            m_tolerance->text()};
 }
 
-void Form7::Timer1_Timer()
+void FiveBandEncoder::Timer1_Timer()
 {
-    m_Label15->setCaption(fiveBandValueText(choice()));
+    m_valueLine->setCaption(fiveBandValueText(choice()));
 }
 
-void Form7::Timer2_Timer()
+void FiveBandEncoder::Timer2_Timer()
 {
-    paintUnit(m_multiplier, kUnitBands, m_Label3, m_Label13);
+    paintUnit(m_unit, kUnitBands, m_multiplierBandPaint, m_multiplierBandName);
 }
 
-void Form7::Timer3_Timer()
+void FiveBandEncoder::Timer3_Timer()
 {
     RangeTexts t = readRange();
     fiveBandRangeTick(choice(), t);
     writeRange(t);
 }
 
-void Form7::Command2_Click()
+void FiveBandEncoder::Command2_Click()
 {
     back();
 }

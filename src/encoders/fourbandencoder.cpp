@@ -1,4 +1,4 @@
-#include "encoders/form4.h"
+#include "encoders/fourbandencoder.h"
 
 namespace encoders {
 namespace {
@@ -71,11 +71,15 @@ const ControlDef kControls[] = {
 };
 // clang-format on
 
+// clang-format off
 const UnitRow kUnitBands[] = {
-        {" ohm", cc::rgb(0, 0, 0), "Black"},       {"0 ohm", cc::rgb(128, 64, 64), "Brown"},
-        {" Kohm", cc::rgb(255, 128, 1), "Orange"}, {"0 Kohm", cc::rgb(255, 255, 1), "Yellow"},
+        {" ohm", cc::rgb(0, 0, 0), "Black"},
+        {"0 ohm", cc::rgb(128, 64, 64), "Brown"},
+        {" Kohm", cc::rgb(255, 128, 1), "Orange"},
+        {"0 Kohm", cc::rgb(255, 255, 1), "Yellow"},
         {" Mohm", cc::rgb(0, 0, 255), "blue"},
 };
+// clang-format on
 
 // The green multiplier here is (0,255,0), and the silver one is named in lower case.
 const PointRow kBetweenDigits[] = {
@@ -91,105 +95,106 @@ const PointRow kInFront[] = {
 
 } // namespace
 
-Form4::Form4()
-    : Encoder(ScreenId::Form4, kWindow, kControls, kBody)
+FourBandEncoder::FourBandEncoder()
+    : Encoder(ScreenId::FourBandEncoder, kWindow, kControls, kBody)
 {
-    m_Combo2 = control<DropDownList>("Combo2");
-    m_number1 = control<DropDownList>("number1");
-    m_combo1 = control<DropDownList>("combo1");
-    m_number2 = control<DropDownList>("number2");
-    m_number3 = control<DropDownList>("number3");
+    m_pointInFront = control<DropDownList>("Combo2");
+    m_firstDigit = control<DropDownList>("number1");
+    m_pointOrLetter = control<DropDownList>("combo1");
+    m_secondDigit = control<DropDownList>("number2");
+    m_unit = control<DropDownList>("number3");
     m_tolerance = control<DropDownList>("tolerance");
-    m_Timer2 = timer("Timer2");
-    m_Label1 = control<Label>("Label1");
-    m_Label2 = control<Label>("Label2");
-    m_Label3 = control<Label>("Label3");
-    m_Label4 = control<Label>("Label4");
-    m_Label11 = control<Label>("Label11");
-    m_Label12 = control<Label>("Label12");
-    m_Label13 = control<Label>("Label13");
-    m_Label14 = control<Label>("Label14");
+    m_unitBandTimer = timer("Timer2");
+    m_firstBandPaint = control<Label>("Label1");
+    m_secondBandPaint = control<Label>("Label2");
+    m_multiplierBandPaint = control<Label>("Label3");
+    m_toleranceBandPaint = control<Label>("Label4");
+    m_firstBandName = control<Label>("Label11");
+    m_secondBandName = control<Label>("Label12");
+    m_multiplierBandName = control<Label>("Label13");
+    m_toleranceBandName = control<Label>("Label14");
 
-    connect(m_number1, &DropDownList::clicked, this, &Form4::number1_Click);
-    connect(m_number2, &DropDownList::clicked, this, &Form4::number2_Click);
-    connect(m_combo1, &DropDownList::clicked, this, &Form4::combo1_Click);
-    connect(m_Combo2, &DropDownList::clicked, this, &Form4::Combo2_Click);
-    connect(m_tolerance, &DropDownList::clicked, this, &Form4::tolerance_Click);
-    connect(timer("Timer1"), &Timer::ticked, this, &Form4::Timer1_Timer);
-    connect(m_Timer2, &Timer::ticked, this, &Form4::Timer2_Timer);
-    connect(timer("Timer3"), &Timer::ticked, this, &Form4::Timer3_Timer);
+    connect(m_firstDigit, &DropDownList::clicked, this, &FourBandEncoder::number1_Click);
+    connect(m_secondDigit, &DropDownList::clicked, this, &FourBandEncoder::number2_Click);
+    connect(m_pointOrLetter, &DropDownList::clicked, this, &FourBandEncoder::combo1_Click);
+    connect(m_pointInFront, &DropDownList::clicked, this, &FourBandEncoder::Combo2_Click);
+    connect(m_tolerance, &DropDownList::clicked, this, &FourBandEncoder::tolerance_Click);
+    connect(timer("Timer1"), &Timer::ticked, this, &FourBandEncoder::Timer1_Timer);
+    connect(m_unitBandTimer, &Timer::ticked, this, &FourBandEncoder::Timer2_Timer);
+    connect(timer("Timer3"), &Timer::ticked, this, &FourBandEncoder::Timer3_Timer);
     connect(control<CommandButton>("Command2"), &CommandButton::clicked, this,
-            &Form4::Command2_Click);
+            &FourBandEncoder::Command2_Click);
     Form_Load();
 }
 
-void Form4::Form_Load()
+void FourBandEncoder::Form_Load()
 {
-    m_Timer2->setEnabled(true);
+    m_unitBandTimer->setEnabled(true);
 }
 
-void Form4::number1_Click()
+void FourBandEncoder::number1_Click()
 {
-    paintDigit(m_number1, m_Label1, m_Label11);
+    paintDigit(m_firstDigit, m_firstBandPaint, m_firstBandName);
 }
 
-void Form4::number2_Click()
+void FourBandEncoder::number2_Click()
 {
-    paintDigit(m_number2, m_Label2, m_Label12);
+    paintDigit(m_secondDigit, m_secondBandPaint, m_secondBandName);
 }
 
-void Form4::choosePoint(DropDownList *chooser, DropDownList *other, std::span<const PointRow> rows)
+void FourBandEncoder::choosePoint(DropDownList *chooser, DropDownList *other,
+                                  std::span<const PointRow> rows)
 {
     const PointRow *row = pointRow(chooser, rows);
     if (!row)
         return;
     // A point or a letter decides band 3 by itself: the unit list keeps its choice but is
     // locked, and so is the other chooser.
-    m_Timer2->setEnabled(!row->lock);
+    m_unitBandTimer->setEnabled(!row->lock);
     other->setEnabled(!row->lock);
-    m_number3->setEnabled(!row->lock);
-    paintBand(m_Label3, m_Label13, row->colour, row->name);
+    m_unit->setEnabled(!row->lock);
+    paintBand(m_multiplierBandPaint, m_multiplierBandName, row->colour, row->name);
 }
 
-void Form4::combo1_Click()
+void FourBandEncoder::combo1_Click()
 {
-    choosePoint(m_combo1, m_Combo2, kBetweenDigits);
+    choosePoint(m_pointOrLetter, m_pointInFront, kBetweenDigits);
 }
 
-void Form4::Combo2_Click()
+void FourBandEncoder::Combo2_Click()
 {
-    choosePoint(m_Combo2, m_combo1, kInFront);
+    choosePoint(m_pointInFront, m_pointOrLetter, kInFront);
 }
 
-void Form4::tolerance_Click()
+void FourBandEncoder::tolerance_Click()
 {
-    paintTolerance(m_tolerance, m_Label4, m_Label14);
+    paintTolerance(m_tolerance, m_toleranceBandPaint, m_toleranceBandName);
 }
 
-FourBandChoice Form4::choice() const
+FourBandChoice FourBandEncoder::choice() const
 {
-    return {m_Combo2->text(),  m_number1->text(), m_combo1->text(),
-            m_number2->text(), m_number3->text(), m_tolerance->text()};
+    return {m_pointInFront->text(), m_firstDigit->text(), m_pointOrLetter->text(),
+            m_secondDigit->text(),  m_unit->text(),       m_tolerance->text()};
 }
 
-void Form4::Timer1_Timer()
+void FourBandEncoder::Timer1_Timer()
 {
-    m_Label15->setCaption(fourBandValueText(choice()));
+    m_valueLine->setCaption(fourBandValueText(choice()));
 }
 
-void Form4::Timer2_Timer()
+void FourBandEncoder::Timer2_Timer()
 {
-    paintUnit(m_number3, kUnitBands, m_Label3, m_Label13);
+    paintUnit(m_unit, kUnitBands, m_multiplierBandPaint, m_multiplierBandName);
 }
 
-void Form4::Timer3_Timer()
+void FourBandEncoder::Timer3_Timer()
 {
     RangeTexts t = readRange();
     fourBandRangeTick(choice(), t);
     writeRange(t);
 }
 
-void Form4::Command2_Click()
+void FourBandEncoder::Command2_Click()
 {
     back();
 }

@@ -1,4 +1,4 @@
-#include "calculator/form5.h"
+#include "calculator/calculator.h"
 #include "support/screentest.h"
 
 #include <QApplication>
@@ -6,20 +6,20 @@
 using namespace ui;
 namespace nav = ui::navigation;
 
-class TestForm5 : public QObject
+class TestCalculator : public QObject
 {
     Q_OBJECT
 private slots:
     void initTestCase() { screentest::startAtMenu(); }
     void init()
     {
-        nav::open(ScreenId::Form5);
-        m_s = nav::screenAs<calculator::Form5>(ScreenId::Form5);
+        nav::open(ScreenId::Calculator);
+        m_s = nav::screenAs<calculator::Calculator>(ScreenId::Calculator);
         QVERIFY(QTest::qWaitForWindowExposed(m_s));
     }
     void cleanup()
     {
-        nav::unload(ScreenId::Form5);
+        nav::unload(ScreenId::Calculator);
         screentest::settle();
     }
 
@@ -168,9 +168,9 @@ private slots:
         m_s->Command1_Click();
         QTest::mouseClick(m_s->control<CommandButton>("Command3"), Qt::LeftButton);
         screentest::settle();
-        QVERIFY(!nav::screen(ScreenId::Form5));
-        nav::open(ScreenId::Form5);
-        m_s = nav::screenAs<calculator::Form5>(ScreenId::Form5);
+        QVERIFY(!nav::screen(ScreenId::Calculator));
+        nav::open(ScreenId::Calculator);
+        m_s = nav::screenAs<calculator::Calculator>(ScreenId::Calculator);
         QCOMPARE(text("val1"), QStringLiteral("0"));
         QCOMPARE(result(), QString());
     }
@@ -193,8 +193,8 @@ private:
         QCOMPARE(b->text(), t);
     }
 
-    calculator::Form5 *m_s = nullptr;
+    calculator::Calculator *m_s = nullptr;
 };
 
-OHMARA_WIDGET_TEST_MAIN(TestForm5)
-#include "tst_form5.moc"
+OHMARA_WIDGET_TEST_MAIN(TestCalculator)
+#include "tst_calculator.moc"

@@ -1,0 +1,96 @@
+#include "app/splashscreen.h"
+
+#include "ui/navigation.h"
+
+#include <QPainter>
+#include <QStyleOptionFrame>
+
+namespace app {
+namespace {
+
+using namespace ui;
+
+const WindowDef kWindow{nullptr, 7380, 4245, Border::FixedDialog, false, Placement::CentreScreen};
+
+// clang-format off
+const ControlDef kControls[] = {
+        {.name = "Frame1", .kind = Kind::Frame, .left = 120, .top = 120, .width = 7185, .height = 4035, .tabIndex = 0},
+        {.name = "Label1", .kind = Kind::Label, .left = 5040, .top = 1200, .width = 1935, .height = 255, .caption = "minor release 1 revison 0", .tabIndex = 2, .container = "Frame1"},
+        {.name = "Label2", .kind = Kind::Label, .left = 2160, .top = 1200, .width = 2295, .height = 495, .caption = "by the Ohmara developers, for everyone at the bench", .tabIndex = 3, .container = "Frame1"},
+        {.name = "Label3", .kind = Kind::Label, .left = 240, .top = 2400, .width = 5895, .height = 495, .caption = "have fun with resistors :-)", .tabIndex = 4, .container = "Frame1"},
+        {.name = "Label4", .kind = Kind::Label, .left = 2520, .top = 1800, .width = 3855, .height = 615, .caption = "Now with 5 band resistor support", .tabIndex = 5, .container = "Frame1"},
+        {.name = "imgLogo", .kind = Kind::Image, .left = 0, .top = 120, .width = 1935, .height = 2025, .caption = ":/art/splash-logo.bmp", .flags = Flag::Stretch, .container = "Frame1", .description = "Ohmara 3.1 logo: the version number over a small resistor"},
+        {.name = "Image1", .kind = Kind::Image, .left = 480, .top = 2640, .width = 5565, .height = 1230, .caption = ":/art/splash-resistor.bmp", .container = "Frame1", .description = "photograph of a beige resistor with brown, black, red and gold bands"},
+};
+// clang-format on
+
+} // namespace
+
+SplashScreen::SplashScreen()
+    : Screen(ScreenId::Splash, kWindow, kControls)
+{
+    connect(control<Frame>("Frame1"), &Frame::clicked, this, &SplashScreen::Frame1_Click);
+    connect(control<Image>("Image1"), &Image::clicked, this, &SplashScreen::Image1_Click);
+    connect(control<Image>("imgLogo"), &Image::clicked, this, &SplashScreen::imgLogo_Click);
+    connect(control<Label>("Label1"), &Label::clicked, this, &SplashScreen::Label1_Click);
+    connect(control<Label>("Label2"), &Label::clicked, this, &SplashScreen::Label2_Click);
+    connect(control<Label>("Label3"), &Label::clicked, this, &SplashScreen::Label3_Click);
+}
+
+void SplashScreen::leave()
+{
+    navigation::leaveSplash();
+}
+
+void SplashScreen::Form_Click()
+{
+    leave();
+}
+void SplashScreen::Form_KeyPress(int)
+{
+    leave();
+}
+void SplashScreen::Frame1_Click()
+{
+    leave();
+}
+void SplashScreen::Image1_Click()
+{
+    leave();
+}
+void SplashScreen::imgLogo_Click()
+{
+    leave();
+}
+void SplashScreen::Label1_Click()
+{
+    leave();
+}
+void SplashScreen::Label2_Click()
+{
+    leave();
+}
+void SplashScreen::Label3_Click()
+{
+    leave();
+}
+
+void SplashScreen::closeRequested()
+{
+    leave();
+}
+
+void SplashScreen::paintEvent(QPaintEvent *)
+{
+    // Without a title bar the desktop draws no frame: the dialog border is ours to draw.
+    QPainter p(this);
+    QStyleOptionFrame frame;
+    frame.initFrom(this);
+    frame.rect = rect();
+    frame.lineWidth = 2;
+    frame.midLineWidth = 0;
+    frame.state |= QStyle::State_Raised;
+    style()->drawPrimitive(QStyle::PE_Frame, &frame, &p, this);
+}
+
+} // namespace app
