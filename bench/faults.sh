@@ -1,0 +1,37 @@
+#!/bin/bash
+# Introduces faults one at a time into a scratch clone of HEAD and records which tests catch
+# each: a test suite is worth the faults it finds. Prints one line a fault; "NOT APPLIED" means
+# the fault's pattern no longer matches the code.
+#
+#   bash bench/faults.sh [FAULTS_FILE] [TESTS_REGEX]
+set -uo pipefail
+cd "$(dirname "$0")/.."
+faults=$(realpath "${1:-bench/faults.txt}")
+only=${2:-}
+work=$(mktemp -d /tmp/ohmara-faults.XXXXXX)
+trap 'rm -rf "$work"' EXIT
+git clone -q . "$work/src"
+cd "$work/src"
+cmake --preset release >/dev/null && cmake --build --preset release >/dev/null || exit 1
+run_tests() {
+    xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset release ${only:+-R "$only"} \
+        2>&1 | sed -n 's/^ *[0-9]* - \([^ ]*\) .*/\1/p' | paste -sd' ' -
+}
+clean=$(run_tests)
+[ -z "$clean" ] || echo "failing without a fault: $clean"
+while IFS=$'\t' read -r name file expr; do
+    [ -z "$name" ] || [ "${name:0:1}" = "#" ] && continue
+    cp "$file" "$work/saved"
+    perl -0pi -e "$expr" "$file"
+    if cmp -s "$file" "$work/saved"; then
+        printf '%-45s NOT APPLIED\n' "$name"
+        continue
+    fi
+    if ! cmake --build --preset release >/dev/null 2>&1; then
+        printf '%-45s does not build\n' "$name"
+    else
+        caught=$(run_tests)
+        printf '%-45s %s\n' "$name" "${caught:-MISSED}"
+    fi
+    cp "$work/saved" "$file"
+done <"$faults"
