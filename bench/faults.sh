@@ -14,7 +14,7 @@ git clone -q . "$work/src"
 cd "$work/src"
 cmake --preset release >/dev/null && cmake --build --preset release >/dev/null || exit 1
 run_tests() {
-    xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset release ${only:+-R "$only"} \
+    ctest --preset release ${only:+-R "$only"} \
         2>&1 | sed -n 's/^[[:space:]]*[0-9]* - \([^ ]*\) .*/\1/p' | paste -sd' ' -
 }
 clean=$(run_tests)

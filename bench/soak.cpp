@@ -3,7 +3,8 @@
 // whether every running timer kept ticking, and anything inconsistent the user saw.
 
 #include "app/screens.h"
-#include "support/randomuser.h"
+#define OHMARA_RANDOM_USER_ONLY
+#include "robustness/tst_randomuser.cpp"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -36,8 +37,8 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     app::configureApplication();
-    randomuser::nav::setEndAction([] {});
-    randomuser::nav::show(ui::ScreenId::Menu);
+    ui::navigation::setEndAction([] {});
+    ui::navigation::show(ui::ScreenId::Menu);
     const double minutes = argc > 1 ? std::atof(argv[1]) : 30;
     const quint32 seed = argc > 2 ? quint32(std::atol(argv[2])) : 1;
     std::printf("soak: %.1f minutes, seed %u\n", minutes, seed);
@@ -51,7 +52,7 @@ int main(int argc, char **argv)
     std::map<ui::Timer *, int> ticks;
     auto watchTimers = [&] {
         for (int i = 0; i < ui::kScreenCount; ++i) {
-            ui::Screen *s = randomuser::nav::screen(ui::ScreenId(i));
+            ui::Screen *s = ui::navigation::screen(ui::ScreenId(i));
             if (!s)
                 continue;
             for (ui::Timer *t : s->findChildren<ui::Timer *>()) {

@@ -1,11 +1,12 @@
 # Installs the Debian packages the build and the tests need, only those that are missing.
 # Sourced by run.sh and test.sh.
 
-ohmara_packages_build=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation2)
-ohmara_packages_test=(xvfb xauth xdotool x11-utils clang libclang-rt-14-dev
+ohmara_packages_build=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev
+    fonts-liberation2)
+ohmara_packages_test=(clang-format xvfb openbox xdotool python3-xlib clang libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev file
-    dbus-daemon libglib2.0-bin at-spi2-core python3-pyatspi)
-ohmara_packages_bench=(valgrind libxcb1-dev procps)
+    dbus-bin dbus-daemon libglib2.0-bin at-spi2-core python3-pyatspi)
+ohmara_packages_bench=(valgrind procps xvfb)
 
 ohmara_install() {
     local missing=()

@@ -12,6 +12,7 @@
 #include "ui/navigation.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QStyleFactory>
 
 namespace app {
@@ -34,7 +35,12 @@ void configureApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Ohmara"));
     QApplication::setApplicationVersion(QStringLiteral("3.1"));
-    QApplication::setDesktopFileName(QStringLiteral("ohmara"));
+    // The installed launcher entry, so desktops match the windows to it and its icon.
+    QApplication::setDesktopFileName(QStringLiteral("org.ohmara.Ohmara"));
+    QIcon icon;
+    for (const char *file : {":/art/menu-icon.png", ":/art/icon-48.png", ":/art/icon-64.png"})
+        icon.addFile(QLatin1String(file));
+    QApplication::setWindowIcon(icon);
     // One look on every desktop: the layout is fixed in pixels and must not depend on a theme.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // Every control sets its font; the desktop's default is never needed, nor loaded.

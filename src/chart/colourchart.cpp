@@ -15,8 +15,8 @@ const WindowDef kWindow{"Colour Codes list", 5340, 6750,
 // clang-format off
 const ControlDef kControls[] = {
         {.name = "Command1", .kind = Kind::CommandButton, .left = 240, .top = 0, .width = 5055, .height = 315, .caption = "back to main screen", .tabIndex = 0},
-        {.name = "Picture1", .kind = Kind::PictureBox, .left = 1080, .top = 360, .width = 2480, .height = 925, .caption = ":/art/chart-four.png", .tabIndex = 61, .description = "four-band example: yellow body, bands brown, black, red, gold"},
-        {.name = "Picture2", .kind = Kind::PictureBox, .left = 1200, .top = 5760, .width = 2480, .height = 925, .caption = ":/art/chart-five.png", .tabIndex = 62, .description = "five-band example: dark blue body, bands brown, black, black, brown, brown"},
+        {.name = "Picture1", .kind = Kind::PictureBox, .left = 1080, .top = 360, .width = 2480, .height = 925, .caption = ":/art/chart-four.png", .tabIndex = 61, .accessibleName = "four-band example: yellow body, bands brown, black, red, gold"},
+        {.name = "Picture2", .kind = Kind::PictureBox, .left = 1200, .top = 5760, .width = 2480, .height = 925, .caption = ":/art/chart-five.png", .tabIndex = 62, .accessibleName = "five-band example: dark blue body, bands brown, black, black, brown, brown"},
         {.name = "Line1", .kind = Kind::Line, .left = 1080, .top = 2520, .width = 5040, .height = 2520},
         {.name = "Line2", .kind = Kind::Line, .left = 360, .top = 2760, .width = 5040, .height = 2760},
         {.name = "Line3", .kind = Kind::Line, .left = 1080, .top = 4680, .width = 5040, .height = 4680},

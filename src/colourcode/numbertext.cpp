@@ -1,5 +1,7 @@
 #include "colourcode/numbertext.h"
 
+#include <QVarLengthArray>
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -61,19 +63,15 @@ bool isDecimalNumber(QStringView text)
     return i > exponentStart && i == n;
 }
 
-// Far longer than any number a user types; keeps the copy on the stack.
-constexpr qsizetype kMaxLength = 64;
-
-// The number of a text that isDecimalNumber accepted, if a double holds it.
+// The number of a text that isDecimalNumber accepted, if a double holds it, however long the
+// text. The texts of the screens are short and are copied on the stack.
 std::optional<double> convert(QStringView text)
 {
-    if (text.size() > kMaxLength)
-        return std::nullopt;
-    char buf[kMaxLength];
+    QVarLengthArray<char, 64> buf(text.size());
     for (qsizetype i = 0; i < text.size(); ++i)
         buf[i] = char(text[i].unicode());
-    const char *begin = buf;
-    const char *end = buf + text.size();
+    const char *begin = buf.data();
+    const char *end = begin + buf.size();
     // from_chars takes a minus but no plus
     const bool negative = *begin == '-';
     if (*begin == '+' || *begin == '-')

@@ -2,6 +2,8 @@
 
 #include "ui/navigation.h"
 
+#include <algorithm>
+
 namespace decoders {
 
 using colourcode::BandColour;
@@ -35,6 +37,13 @@ Decoder::Decoder(ui::ScreenId id, const ui::WindowDef &window,
     m_maximum = control<Label>("maxvalue");
     m_minimumUnit = control<Label>("multimin");
     m_maximumUnit = control<Label>("multimax");
+
+    m_numberParts = {m_pointBeforeLastTwoDigits, m_firstDigitText, m_pointBeforeLastDigit,
+                     m_secondDigitText, m_trailingZero};
+    if (m_thirdDigitText)
+        m_numberParts.push_back(m_thirdDigitText);
+    std::sort(m_numberParts.begin(), m_numberParts.end(),
+              [](Label *a, Label *b) { return a->x() < b->x(); });
 }
 
 void Decoder::paintDigit(ui::DropDownList *list, Label *digitText, Label *bandPaint, bool allowZero)
@@ -44,6 +53,7 @@ void Decoder::paintDigit(ui::DropDownList *list, Label *digitText, Label *bandPa
         return;
     digitText->setCaption(QLatin1String(colour->digitText()));
     bandPaint->setBackColour(*colour->paint(Role::Digit, m_body));
+    m_displayChanged = true;
 }
 
 void Decoder::paintMultiplier(ui::DropDownList *list, std::span<const MultiplierRow> rows)
@@ -59,6 +69,7 @@ void Decoder::paintMultiplier(ui::DropDownList *list, std::span<const Multiplier
         m_pointBeforeLastDigit->setVisible(row.pointBeforeLastDigit);
         m_pointBeforeLastTwoDigits->setVisible(row.pointBeforeLastTwoDigits);
         m_multiplierBandPaint->setBackColour(*colour->paint(Role::Multiplier, m_body));
+        m_displayChanged = true;
     }
 }
 
@@ -70,6 +81,7 @@ void Decoder::paintTolerance(ui::DropDownList *list)
     m_percentSign->setVisible(true);
     m_percentText->setCaption(QLatin1String(colour->tolerance->percent));
     m_toleranceBandPaint->setBackColour(*colour->paint(Role::Tolerance, m_body));
+    m_displayChanged = true;
 }
 
 void Decoder::computeRange(ui::DropDownList *multiplier, ui::DropDownList *tolerance)
@@ -91,6 +103,7 @@ void Decoder::computeRange(ui::DropDownList *multiplier, ui::DropDownList *toler
     t.maximumUnit = m_maximumUnit->caption();
     t.toleranceValue = m_toleranceValue->caption();
 
+    const QString minimum = t.minimum, maximum = t.maximum, unit = t.minimumUnit;
     colourcode::decoderTick(t, m_digitCount);
 
     m_valueText->setCaption(t.value);
@@ -101,6 +114,33 @@ void Decoder::computeRange(ui::DropDownList *multiplier, ui::DropDownList *toler
     m_maximum->setCaption(t.maximum);
     m_maximumUnit->setCaption(t.maximumUnit);
     m_toleranceValue->setCaption(t.toleranceValue);
+
+    if (m_displayChanged || t.minimum != minimum || t.maximum != maximum || t.minimumUnit != unit) {
+        m_displayChanged = false;
+        offerResult(resultText());
+    }
+}
+
+QString Decoder::resultText() const
+{
+    QString number;
+    for (Label *part : m_numberParts) {
+        if (!part->isHidden())
+            number += part->caption();
+    }
+    QStringList words{number, m_magnitudeWord->caption()};
+    if (!m_ohmsWord->isHidden())
+        words << m_ohmsWord->caption();
+    words.removeAll(QString());
+    QStringList parts{words.join(u' ')};
+    if (!m_percentSign->isHidden())
+        parts << m_percentText->caption() + u' ' + m_percentSign->caption();
+    if (!m_minimum->caption().isEmpty())
+        parts << QLatin1String("minimum ") + m_minimum->caption() + u' ' + m_minimumUnit->caption();
+    if (!m_maximum->caption().isEmpty())
+        parts << QLatin1String("maximum ") + m_maximum->caption() + u' ' + m_maximumUnit->caption();
+    parts.removeAll(QString());
+    return parts.join(QLatin1String(", "));
 }
 
 void Decoder::back()

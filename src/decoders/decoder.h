@@ -34,6 +34,9 @@ protected:
     void paintTolerance(ui::DropDownList *list);
     void computeRange(ui::DropDownList *multiplier, ui::DropDownList *tolerance);
     void back();
+    // The value, tolerance and range as the screen shows them, in one line:
+    // "4.7 kilo ohms, 5 %, minimum 4.465 Kohm, maximum 4.935 Kohm".
+    QString resultText() const;
 
     // The large display, left to right.
     ui::Label *m_firstDigitText = nullptr;
@@ -61,6 +64,8 @@ protected:
     ui::Label *m_maximumUnit = nullptr;
 
 private:
+    std::vector<ui::Label *> m_numberParts; // digits, points and the trailing zero, left to right
+    bool m_displayChanged = false;
     int m_digitCount = 2;
     colourcode::Colour m_body = colourcode::kFourBandBody;
     colourcode::DecoderTexts m_texts;

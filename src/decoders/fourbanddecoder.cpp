@@ -15,13 +15,13 @@ const WindowDef kWindow{"Colour Code to Value", 8190,  4770,
 // clang-format off
 const ControlDef kControls[] = {
         {.name = "Command1", .kind = Kind::CommandButton, .left = 0, .top = 0, .width = 5055, .height = 315, .caption = "back to main screen", .tabIndex = 4},
-        {.name = "band1", .kind = Kind::DropDownList, .left = 0, .top = 720, .width = 1575, .height = 315, .tabIndex = 0, .items = cc::firstDigitItems()},
-        {.name = "band2", .kind = Kind::DropDownList, .left = 1680, .top = 720, .width = 1455, .height = 315, .tabIndex = 1, .items = cc::digitItems()},
-        {.name = "band3", .kind = Kind::DropDownList, .left = 3240, .top = 720, .width = 1575, .height = 315, .tabIndex = 2, .items = cc::multiplierItems()},
-        {.name = "band4", .kind = Kind::DropDownList, .left = 4800, .top = 720, .width = 1335, .height = 315, .tabIndex = 3, .items = cc::toleranceItems()},
+        {.name = "band1", .kind = Kind::DropDownList, .left = 0, .top = 720, .width = 1575, .height = 315, .tabIndex = 0, .items = cc::firstDigitItems(), .accessibleName = "band 1"},
+        {.name = "band2", .kind = Kind::DropDownList, .left = 1680, .top = 720, .width = 1455, .height = 315, .tabIndex = 1, .items = cc::digitItems(), .accessibleName = "band 2"},
+        {.name = "band3", .kind = Kind::DropDownList, .left = 3240, .top = 720, .width = 1575, .height = 315, .tabIndex = 2, .items = cc::multiplierItems(), .accessibleName = "band 3"},
+        {.name = "band4", .kind = Kind::DropDownList, .left = 4800, .top = 720, .width = 1335, .height = 315, .tabIndex = 3, .items = cc::toleranceItems(), .accessibleName = "band 4 / tolerance"},
         {.name = "Timer1", .kind = Kind::Timer, .interval = 1},
 
-        {.name = "Image1", .kind = Kind::Image, .left = 960, .top = 1320, .width = 990, .height = 1470, .caption = ":/art/end4-left.png", .description = "left end of the resistor with its lead"},
+        {.name = "Image1", .kind = Kind::Image, .left = 960, .top = 1320, .width = 990, .height = 1470, .caption = ":/art/end4-left.png", .accessibleName = "left end of the resistor with its lead"},
         {.name = "Label18", .kind = Kind::Label, .left = 1920, .top = 1320, .width = 2295, .height = 135, .backColour = kWhite},
         {.name = "Label19", .kind = Kind::Label, .left = 1920, .top = 2640, .width = 2295, .height = 135, .backColour = kWhite},
         {.name = "Label2", .kind = Kind::Label, .left = 1920, .top = 1440, .width = 255, .height = 1215, .backColour = kBody},
@@ -32,7 +32,7 @@ const ControlDef kControls[] = {
         {.name = "Label15", .kind = Kind::Label, .left = 3120, .top = 1440, .width = 375, .height = 1215, .backColour = kBody},
         {.name = "Label13", .kind = Kind::Label, .left = 3480, .top = 1440, .width = 375, .height = 1215, .backColour = kBody},
         {.name = "Label14", .kind = Kind::Label, .left = 3840, .top = 1440, .width = 375, .height = 1215, .backColour = kBody},
-        {.name = "Image2", .kind = Kind::Image, .left = 4200, .top = 1320, .width = 960, .height = 1470, .caption = ":/art/end4-right.png", .description = "right end of the resistor with its lead"},
+        {.name = "Image2", .kind = Kind::Image, .left = 4200, .top = 1320, .width = 960, .height = 1470, .caption = ":/art/end4-right.png", .accessibleName = "right end of the resistor with its lead"},
         {.name = "Line1", .kind = Kind::Line, .left = 2040, .top = 1320, .width = 1320, .height = 1200},
         {.name = "Line2", .kind = Kind::Line, .left = 2400, .top = 1080, .width = 2520, .height = 1320},
         {.name = "Line3", .kind = Kind::Line, .left = 3360, .top = 1440, .width = 3360, .height = 1080},
@@ -49,16 +49,16 @@ const ControlDef kControls[] = {
         {.name = "Label10", .kind = Kind::Label, .left = 4560, .top = 3360, .width = 495, .height = 495, .caption = "%", .font = Font::Large, .flags = Flag::Hidden},
 
         {.name = "Label22", .kind = Kind::Label, .left = 120, .top = 360, .width = 7095, .height = 255, .caption = "band 1                        band 2                        band 3                        band 4 / tolerance "},
-        {.name = "Label6", .kind = Kind::Label, .left = 1200, .top = 3000, .width = 1455, .height = 255, .caption = "value of resistor"},
+        {.name = "Label6", .kind = Kind::Label, .left = 1200, .top = 3000, .width = 1455, .height = 255, .caption = "value of resistor", .labelFor = "Label5"},
         {.name = "Label1", .kind = Kind::Label, .left = 4320, .top = 3000, .width = 1335, .height = 255, .caption = "tolerance"},
-        {.name = "Label23", .kind = Kind::Label, .left = 5760, .top = 1440, .width = 1335, .height = 255, .caption = "tolerance value"},
+        {.name = "Label23", .kind = Kind::Label, .left = 5760, .top = 1440, .width = 1335, .height = 255, .caption = "tolerance value", .labelFor = "Label29"},
         {.name = "Label29", .kind = Kind::Label, .left = 5760, .top = 1800, .width = 255, .height = 255, .flags = Flag::Border},
         {.name = "Label30", .kind = Kind::Label, .left = 6000, .top = 1810, .width = 255, .height = 255, .caption = "%"},
-        {.name = "Label24", .kind = Kind::Label, .left = 5760, .top = 2130, .width = 1575, .height = 255, .caption = "minimum value"},
-        {.name = "minvalue", .kind = Kind::Label, .left = 5760, .top = 2400, .width = 975, .height = 255, .flags = Flag::Border},
+        {.name = "Label24", .kind = Kind::Label, .left = 5760, .top = 2130, .width = 1575, .height = 255, .caption = "minimum value", .labelFor = "minvalue"},
+        {.name = "minvalue", .kind = Kind::Label, .left = 5760, .top = 2400, .width = 975, .height = 255, .flags = Flag::Border | Flag::FitCaption},
         {.name = "multimin", .kind = Kind::Label, .left = 6720, .top = 2400, .width = 495, .height = 255, .flags = Flag::Border},
-        {.name = "Label25", .kind = Kind::Label, .left = 5760, .top = 2640, .width = 1455, .height = 255, .caption = "maximum value"},
-        {.name = "maxvalue", .kind = Kind::Label, .left = 5760, .top = 2880, .width = 975, .height = 255, .flags = Flag::Border},
+        {.name = "Label25", .kind = Kind::Label, .left = 5760, .top = 2640, .width = 1455, .height = 255, .caption = "maximum value", .labelFor = "maxvalue"},
+        {.name = "maxvalue", .kind = Kind::Label, .left = 5760, .top = 2880, .width = 975, .height = 255, .flags = Flag::Border | Flag::FitCaption},
         {.name = "multimax", .kind = Kind::Label, .left = 6720, .top = 2880, .width = 495, .height = 255, .flags = Flag::Border},
 
         {.name = "Label26", .kind = Kind::Label, .left = 480, .top = 3960, .width = 3255, .height = 375, .flags = Flag::Hidden},
@@ -92,6 +92,8 @@ FourBandDecoder::FourBandDecoder()
     m_toleranceBand = control<DropDownList>("band4");
     m_firstBandPaint = control<Label>("Label17");
     m_secondBandPaint = control<Label>("Label16");
+
+    setResultControls({m_firstBand, m_secondBand, m_multiplierBand, m_toleranceBand}, m_firstDigitText);
 
     connect(m_firstBand, &DropDownList::clicked, this, &FourBandDecoder::band1_Click);
     connect(m_secondBand, &DropDownList::clicked, this, &FourBandDecoder::band2_Click);

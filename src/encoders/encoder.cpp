@@ -95,6 +95,17 @@ void Encoder::writeRange(const RangeTexts &t)
     m_toleranceText->setCaption(t.toleranceText);
 }
 
+QString Encoder::resultText() const
+{
+    QStringList parts{m_valueLine->caption().trimmed()};
+    if (!m_minimum->caption().isEmpty())
+        parts << QLatin1String("minimum ") + m_minimum->caption() + u' ' + m_minimumUnit->caption();
+    if (!m_maximum->caption().isEmpty())
+        parts << QLatin1String("maximum ") + m_maximum->caption() + u' ' + m_maximumUnit->caption();
+    parts.removeAll(QString());
+    return parts.join(QLatin1String(", "));
+}
+
 void Encoder::back()
 {
     ui::navigation::backToMenu(id());

@@ -50,6 +50,9 @@ protected:
     RangeTexts readRange() const;
     void writeRange(const RangeTexts &t);
     void back();
+    // The value line and the range as the screen shows them:
+    // "4.7 Kohms 5%, minimum 4.465 Kohm, maximum 4.935 Kohm".
+    QString resultText() const;
 
     colourcode::Colour m_body = colourcode::kFourBandBody;
     ui::Label *m_valueLine = nullptr;

@@ -23,13 +23,13 @@ const WindowDef kWindow{"5 band value to colour code", 7185,  3600,
 // clang-format off
 const ControlDef kControls[] = {
         {.name = "Command2", .kind = Kind::CommandButton, .left = 960, .top = 0, .width = 2655, .height = 315, .caption = "back to main window", .tabIndex = 7},
-        {.name = "number1", .kind = Kind::DropDownList, .left = 120, .top = 960, .width = 495, .height = 315, .tabIndex = 0, .items = kFirstDigit},
-        {.name = "Combo2", .kind = Kind::DropDownList, .left = 840, .top = 960, .width = 510, .height = 315, .tabIndex = 1, .items = kPointOrLetter},
-        {.name = "number2", .kind = Kind::DropDownList, .left = 1560, .top = 960, .width = 495, .height = 315, .tabIndex = 2, .items = kDigit},
-        {.name = "combo1", .kind = Kind::DropDownList, .left = 2280, .top = 960, .width = 495, .height = 315, .tabIndex = 3, .items = kPointOrLetter},
-        {.name = "digit3", .kind = Kind::DropDownList, .left = 2880, .top = 960, .width = 495, .height = 315, .tabIndex = 4, .items = kDigit},
-        {.name = "multiplier", .kind = Kind::DropDownList, .left = 3600, .top = 960, .width = 975, .height = 315, .tabIndex = 5, .items = kUnits},
-        {.name = "tolerance", .kind = Kind::DropDownList, .left = 4560, .top = 960, .width = 735, .height = 315, .tabIndex = 6, .items = kTolerances},
+        {.name = "number1", .kind = Kind::DropDownList, .left = 120, .top = 960, .width = 495, .height = 315, .tabIndex = 0, .items = kFirstDigit, .accessibleName = "1st digit"},
+        {.name = "Combo2", .kind = Kind::DropDownList, .left = 840, .top = 960, .width = 510, .height = 315, .tabIndex = 1, .items = kPointOrLetter, .accessibleName = "D.P. after the 1st digit"},
+        {.name = "number2", .kind = Kind::DropDownList, .left = 1560, .top = 960, .width = 495, .height = 315, .tabIndex = 2, .items = kDigit, .accessibleName = "2nd digit"},
+        {.name = "combo1", .kind = Kind::DropDownList, .left = 2280, .top = 960, .width = 495, .height = 315, .tabIndex = 3, .items = kPointOrLetter, .accessibleName = "D.P. after the 2nd digit"},
+        {.name = "digit3", .kind = Kind::DropDownList, .left = 2880, .top = 960, .width = 495, .height = 315, .tabIndex = 4, .items = kDigit, .accessibleName = "3rd digit"},
+        {.name = "multiplier", .kind = Kind::DropDownList, .left = 3600, .top = 960, .width = 975, .height = 315, .tabIndex = 5, .items = kUnits, .accessibleName = "multiplier"},
+        {.name = "tolerance", .kind = Kind::DropDownList, .left = 4560, .top = 960, .width = 735, .height = 315, .tabIndex = 6, .items = kTolerances, .accessibleName = "tolerance"},
         {.name = "Timer1", .kind = Kind::Timer, .interval = 100},
         {.name = "Timer2", .kind = Kind::Timer, .interval = 100},
         {.name = "Timer3", .kind = Kind::Timer, .interval = 1},
@@ -52,12 +52,12 @@ const ControlDef kControls[] = {
         {.name = "Label24", .kind = Kind::Label, .left = 2400, .top = 1440, .width = 375, .height = 1215, .backColour = kBody},
         {.name = "Label23", .kind = Kind::Label, .left = 3240, .top = 1440, .width = 135, .height = 1215, .backColour = kBody},
         {.name = "Label22", .kind = Kind::Label, .left = 2760, .top = 1440, .width = 135, .height = 1215, .backColour = kBody},
-        {.name = "Image1", .kind = Kind::Image, .left = 240, .top = 1320, .width = 990, .height = 1470, .caption = ":/art/end5-left.png", .description = "left end of the resistor with its lead"},
+        {.name = "Image1", .kind = Kind::Image, .left = 240, .top = 1320, .width = 990, .height = 1470, .caption = ":/art/end5-left.png", .accessibleName = "left end of the resistor with its lead"},
         {.name = "Label1", .kind = Kind::Label, .left = 1440, .top = 1440, .width = 375, .height = 1215, .backColour = kBody},
         {.name = "Label2", .kind = Kind::Label, .left = 1920, .top = 1440, .width = 375, .height = 1215, .backColour = kBody},
         {.name = "Label3", .kind = Kind::Label, .left = 2880, .top = 1440, .width = 375, .height = 1215, .backColour = kBody},
         {.name = "Label4", .kind = Kind::Label, .left = 3600, .top = 1440, .width = 375, .height = 1215, .backColour = kBody},
-        {.name = "Image2", .kind = Kind::Image, .left = 3960, .top = 1320, .width = 960, .height = 1470, .caption = ":/art/end5-right.png", .description = "right end of the resistor with its lead"},
+        {.name = "Image2", .kind = Kind::Image, .left = 3960, .top = 1320, .width = 960, .height = 1470, .caption = ":/art/end5-right.png", .accessibleName = "right end of the resistor with its lead"},
         {.name = "Label6", .kind = Kind::Label, .left = 2280, .top = 1440, .width = 135, .height = 1215, .backColour = kBody},
         {.name = "Label7", .kind = Kind::Label, .left = 1800, .top = 1440, .width = 135, .height = 1215, .backColour = kBody},
         {.name = "Label8", .kind = Kind::Label, .left = 1200, .top = 1440, .width = 255, .height = 1215, .backColour = kBody},
@@ -71,13 +71,13 @@ const ControlDef kControls[] = {
         {.name = "Label11", .kind = Kind::Label, .left = 960, .top = 3120, .width = 855, .height = 255, .flags = Flag::Border},
 
         {.name = "Label15", .kind = Kind::Label, .left = 1200, .top = 360, .width = 2535, .height = 255, .font = Font::Bold, .flags = Flag::Border},
-        {.name = "Label20", .kind = Kind::Label, .left = 5400, .top = 720, .width = 1575, .height = 255, .caption = "Tolerance value"},
+        {.name = "Label20", .kind = Kind::Label, .left = 5400, .top = 720, .width = 1575, .height = 255, .caption = "Tolerance value", .labelFor = "Label21"},
         {.name = "Label21", .kind = Kind::Label, .left = 5520, .top = 1080, .width = 735, .height = 255, .flags = Flag::Border},
-        {.name = "Label17", .kind = Kind::Label, .left = 5400, .top = 1425, .width = 1215, .height = 255, .caption = "Minimum value"},
-        {.name = "minvalue", .kind = Kind::Label, .left = 5400, .top = 1680, .width = 1095, .height = 255, .flags = Flag::Border},
+        {.name = "Label17", .kind = Kind::Label, .left = 5400, .top = 1425, .width = 1215, .height = 255, .caption = "Minimum value", .labelFor = "minvalue"},
+        {.name = "minvalue", .kind = Kind::Label, .left = 5400, .top = 1680, .width = 1095, .height = 255, .flags = Flag::Border | Flag::FitCaption},
         {.name = "multimin", .kind = Kind::Label, .left = 6480, .top = 1680, .width = 495, .height = 255, .flags = Flag::Border},
-        {.name = "Label16", .kind = Kind::Label, .left = 5400, .top = 2030, .width = 1215, .height = 255, .caption = "Maximum value"},
-        {.name = "maxvalue", .kind = Kind::Label, .left = 5400, .top = 2280, .width = 1095, .height = 255, .flags = Flag::Border},
+        {.name = "Label16", .kind = Kind::Label, .left = 5400, .top = 2030, .width = 1215, .height = 255, .caption = "Maximum value", .labelFor = "maxvalue"},
+        {.name = "maxvalue", .kind = Kind::Label, .left = 5400, .top = 2280, .width = 1095, .height = 255, .flags = Flag::Border | Flag::FitCaption},
         {.name = "multimax", .kind = Kind::Label, .left = 6480, .top = 2280, .width = 495, .height = 255, .flags = Flag::Border},
         {.name = "Label18", .kind = Kind::Label, .left = 1320, .top = 3480, .width = 1815, .height = 255, .flags = Flag::Hidden},
         {.name = "Label19", .kind = Kind::Label, .left = 2520, .top = 3840, .width = 975, .height = 255, .flags = Flag::Hidden},
@@ -128,6 +128,8 @@ FiveBandEncoder::FiveBandEncoder()
     m_thirdBandName = control<Label>("Label25");
     m_multiplierBandName = control<Label>("Label13");
     m_toleranceBandName = control<Label>("Label14");
+
+    setResultControls({m_firstDigit, m_pointAfterFirst, m_secondDigit, m_pointAfterSecond, m_thirdDigit, m_unit, m_tolerance}, m_valueLine);
 
     connect(m_firstDigit, &DropDownList::clicked, this, &FiveBandEncoder::number1_Click);
     connect(m_secondDigit, &DropDownList::clicked, this, &FiveBandEncoder::number2_Click);
@@ -204,6 +206,8 @@ FiveBandChoice FiveBandEncoder::choice() const
 void FiveBandEncoder::Timer1_Timer()
 {
     m_valueLine->setCaption(fiveBandValueText(choice()));
+    // After the range, which its 1 ms timer computes at once: one announcement a choice.
+    offerResult(resultText());
 }
 
 void FiveBandEncoder::Timer2_Timer()

@@ -24,12 +24,12 @@ const WindowDef kWindow{"Value to Colours",  6840, 4035,
 // clang-format off
 const ControlDef kControls[] = {
         {.name = "Command2", .kind = Kind::CommandButton, .left = 1200, .top = 120, .width = 2655, .height = 315, .caption = "back to main window", .tabIndex = 8},
-        {.name = "Combo2", .kind = Kind::DropDownList, .left = 240, .top = 1080, .width = 510, .height = 315, .tabIndex = 0, .items = kLeadingPoint},
-        {.name = "number1", .kind = Kind::DropDownList, .left = 720, .top = 1080, .width = 495, .height = 315, .tabIndex = 1, .items = kFirstDigit},
-        {.name = "combo1", .kind = Kind::DropDownList, .left = 1200, .top = 1080, .width = 495, .height = 315, .tabIndex = 2, .items = kPointOrLetter},
-        {.name = "number2", .kind = Kind::DropDownList, .left = 1680, .top = 1080, .width = 495, .height = 315, .tabIndex = 3, .items = kDigit},
-        {.name = "number3", .kind = Kind::DropDownList, .left = 2280, .top = 1080, .width = 975, .height = 315, .tabIndex = 4, .items = kUnits},
-        {.name = "tolerance", .kind = Kind::DropDownList, .left = 3240, .top = 1080, .width = 735, .height = 315, .tabIndex = 5, .items = kTolerances},
+        {.name = "Combo2", .kind = Kind::DropDownList, .left = 240, .top = 1080, .width = 510, .height = 315, .tabIndex = 0, .items = kLeadingPoint, .accessibleName = "decimal point in front"},
+        {.name = "number1", .kind = Kind::DropDownList, .left = 720, .top = 1080, .width = 495, .height = 315, .tabIndex = 1, .items = kFirstDigit, .accessibleName = "1st digit"},
+        {.name = "combo1", .kind = Kind::DropDownList, .left = 1200, .top = 1080, .width = 495, .height = 315, .tabIndex = 2, .items = kPointOrLetter, .accessibleName = "decimal point or letter"},
+        {.name = "number2", .kind = Kind::DropDownList, .left = 1680, .top = 1080, .width = 495, .height = 315, .tabIndex = 3, .items = kDigit, .accessibleName = "2nd digit"},
+        {.name = "number3", .kind = Kind::DropDownList, .left = 2280, .top = 1080, .width = 975, .height = 315, .tabIndex = 4, .items = kUnits, .accessibleName = "unit"},
+        {.name = "tolerance", .kind = Kind::DropDownList, .left = 3240, .top = 1080, .width = 735, .height = 315, .tabIndex = 5, .items = kTolerances, .accessibleName = "tolerance"},
         {.name = "Timer1", .kind = Kind::Timer, .interval = 100},
         {.name = "Timer2", .kind = Kind::Timer, .interval = 100},
         {.name = "Timer3", .kind = Kind::Timer, .interval = 1},
@@ -44,12 +44,12 @@ const ControlDef kControls[] = {
         {.name = "Label7", .kind = Kind::Label, .left = 2040, .top = 1560, .width = 135, .height = 1215, .backColour = kBody},
         {.name = "Label6", .kind = Kind::Label, .left = 2520, .top = 1560, .width = 135, .height = 1215, .backColour = kBody},
         {.name = "Label5", .kind = Kind::Label, .left = 3000, .top = 1560, .width = 375, .height = 1215, .backColour = kBody},
-        {.name = "Image2", .kind = Kind::Image, .left = 3720, .top = 1440, .width = 960, .height = 1470, .caption = ":/art/end4-right.png", .description = "right end of the resistor with its lead"},
+        {.name = "Image2", .kind = Kind::Image, .left = 3720, .top = 1440, .width = 960, .height = 1470, .caption = ":/art/end4-right.png", .accessibleName = "right end of the resistor with its lead"},
         {.name = "Label4", .kind = Kind::Label, .left = 3360, .top = 1560, .width = 375, .height = 1215, .backColour = kBody},
         {.name = "Label3", .kind = Kind::Label, .left = 2640, .top = 1560, .width = 375, .height = 1215, .backColour = kBody},
         {.name = "Label2", .kind = Kind::Label, .left = 2160, .top = 1560, .width = 375, .height = 1215, .backColour = kBody},
         {.name = "Label1", .kind = Kind::Label, .left = 1680, .top = 1560, .width = 375, .height = 1215, .backColour = kBody},
-        {.name = "Image1", .kind = Kind::Image, .left = 480, .top = 1440, .width = 990, .height = 1470, .caption = ":/art/end4-left.png", .description = "left end of the resistor with its lead"},
+        {.name = "Image1", .kind = Kind::Image, .left = 480, .top = 1440, .width = 990, .height = 1470, .caption = ":/art/end4-left.png", .accessibleName = "left end of the resistor with its lead"},
 
         {.name = "Label14", .kind = Kind::Label, .left = 3720, .top = 3000, .width = 735, .height = 255, .flags = Flag::Border},
         {.name = "Label13", .kind = Kind::Label, .left = 2760, .top = 3000, .width = 975, .height = 255, .flags = Flag::Border},
@@ -57,13 +57,13 @@ const ControlDef kControls[] = {
         {.name = "Label11", .kind = Kind::Label, .left = 1200, .top = 3000, .width = 855, .height = 255, .flags = Flag::Border},
 
         {.name = "Label15", .kind = Kind::Label, .left = 840, .top = 840, .width = 2535, .height = 255, .font = Font::Bold, .flags = Flag::Border},
-        {.name = "Label20", .kind = Kind::Label, .left = 4920, .top = 960, .width = 1575, .height = 255, .caption = "Tolerance value"},
+        {.name = "Label20", .kind = Kind::Label, .left = 4920, .top = 960, .width = 1575, .height = 255, .caption = "Tolerance value", .labelFor = "Label21"},
         {.name = "Label21", .kind = Kind::Label, .left = 5040, .top = 1320, .width = 735, .height = 255, .flags = Flag::Border},
-        {.name = "Label17", .kind = Kind::Label, .left = 5040, .top = 1550, .width = 1215, .height = 255, .caption = "Minimum value"},
-        {.name = "minvalue", .kind = Kind::Label, .left = 5040, .top = 1800, .width = 1095, .height = 255, .flags = Flag::Border},
+        {.name = "Label17", .kind = Kind::Label, .left = 5040, .top = 1550, .width = 1215, .height = 255, .caption = "Minimum value", .labelFor = "minvalue"},
+        {.name = "minvalue", .kind = Kind::Label, .left = 5040, .top = 1800, .width = 1095, .height = 255, .flags = Flag::Border | Flag::FitCaption},
         {.name = "multimin", .kind = Kind::Label, .left = 6120, .top = 1800, .width = 495, .height = 255, .flags = Flag::Border},
-        {.name = "Label16", .kind = Kind::Label, .left = 5040, .top = 2160, .width = 1215, .height = 255, .caption = "Maximum value"},
-        {.name = "maxvalue", .kind = Kind::Label, .left = 5040, .top = 2400, .width = 1095, .height = 255, .flags = Flag::Border},
+        {.name = "Label16", .kind = Kind::Label, .left = 5040, .top = 2160, .width = 1215, .height = 255, .caption = "Maximum value", .labelFor = "maxvalue"},
+        {.name = "maxvalue", .kind = Kind::Label, .left = 5040, .top = 2400, .width = 1095, .height = 255, .flags = Flag::Border | Flag::FitCaption},
         {.name = "multimax", .kind = Kind::Label, .left = 6120, .top = 2400, .width = 495, .height = 255, .flags = Flag::Border},
         {.name = "Label18", .kind = Kind::Label, .left = 1560, .top = 3600, .width = 1815, .height = 255, .flags = Flag::Hidden},
         {.name = "Label19", .kind = Kind::Label, .left = 3840, .top = 3480, .width = 975, .height = 255, .flags = Flag::Hidden},
@@ -113,6 +113,8 @@ FourBandEncoder::FourBandEncoder()
     m_secondBandName = control<Label>("Label12");
     m_multiplierBandName = control<Label>("Label13");
     m_toleranceBandName = control<Label>("Label14");
+
+    setResultControls({m_pointInFront, m_firstDigit, m_pointOrLetter, m_secondDigit, m_unit, m_tolerance}, m_valueLine);
 
     connect(m_firstDigit, &DropDownList::clicked, this, &FourBandEncoder::number1_Click);
     connect(m_secondDigit, &DropDownList::clicked, this, &FourBandEncoder::number2_Click);
@@ -180,6 +182,8 @@ FourBandChoice FourBandEncoder::choice() const
 void FourBandEncoder::Timer1_Timer()
 {
     m_valueLine->setCaption(fourBandValueText(choice()));
+    // After the range, which its 1 ms timer computes at once: one announcement a choice.
+    offerResult(resultText());
 }
 
 void FourBandEncoder::Timer2_Timer()

@@ -84,20 +84,62 @@ QPixmap bitmap(const char *path)
     return QPixmap(file);
 }
 
-// Pictures are images to a screen reader, named by what they show.
-QAccessibleInterface *pictureAccessible(const QString &, QObject *object)
+// A list is named by its role, as the heading over it says, whatever is chosen; the choice is
+// its value and the selected item of its popup list. (Qt's own combo box takes the choice as
+// its name on Linux.)
+class ListAccessible : public QAccessibleWidget
 {
-    if (!qobject_cast<Image *>(object) && !qobject_cast<PictureBox *>(object))
-        return nullptr;
-    return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
+public:
+    explicit ListAccessible(DropDownList *list)
+        : QAccessibleWidget(list, QAccessible::ComboBox)
+    { }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return list()->text();
+        return QAccessibleWidget::text(t);
+    }
+    int childCount() const override { return 1; }
+    QAccessibleInterface *child(int index) const override
+    {
+        return index == 0 ? QAccessible::queryAccessibleInterface(list()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return child && child->object() == list()->view() ? 0 : -1;
+    }
+    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+    void doAction(const QString &action) override
+    {
+        if (action != showMenuAction() && action != pressAction())
+            return;
+        if (list()->view()->isVisible())
+            list()->hidePopup();
+        else
+            list()->showPopup();
+    }
+
+private:
+    DropDownList *list() const { return static_cast<DropDownList *>(widget()); }
+};
+
+QAccessibleInterface *accessibleFor(const QString &, QObject *object)
+{
+    // Pictures are images to a screen reader, named by what they show.
+    if (qobject_cast<Image *>(object) || qobject_cast<PictureBox *>(object))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
+    if (auto *list = qobject_cast<DropDownList *>(object))
+        return new ListAccessible(list);
+    return nullptr;
 }
 
-void describePicture(QWidget *picture, const ControlDef &def)
+void nameForScreenReaders(QWidget *control, const ControlDef &def)
 {
-    static const bool installed = (QAccessible::installFactory(pictureAccessible), true);
+    static const bool installed = (QAccessible::installFactory(accessibleFor), true);
     Q_UNUSED(installed);
-    if (def.description)
-        picture->setAccessibleName(QLatin1String(def.description));
+    if (def.accessibleName)
+        control->setAccessibleName(QLatin1String(def.accessibleName));
 }
 
 } // namespace
@@ -172,13 +214,15 @@ Label::Label(const ControlDef &def, QWidget *parent)
     , m_foreColour(def.foreColour)
     , m_transparent(def.flags & Flag::Transparent)
     , m_border(def.flags & Flag::Border)
+    , m_fit(def.flags & Flag::FitCaption)
+    , m_designFont(fontOf(def.font))
 {
     setObjectName(QLatin1String(def.name));
     setGeometry(rectOf(def));
-    setFont(fontOf(def.font));
+    setFont(m_designFont);
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setWordWrap(true);
+    setWordWrap(!m_fit);
     setMargin(0);
     setIndent(0);
     setFocusPolicy(Qt::NoFocus);
@@ -197,8 +241,30 @@ Label::Label(const ControlDef &def, QWidget *parent)
 
 void Label::setCaption(const QString &caption)
 {
-    if (caption != text())
-        setText(caption);
+    if (caption == text())
+        return;
+    setText(caption);
+    if (m_fit)
+        fitCaption();
+}
+
+void Label::fitCaption()
+{
+    // The design's font where the caption fits, as it always was; else the same face narrowed,
+    // and then smaller, until it does: a reader sees every digit of a long result.
+    const int room = contentsRect().width();
+    QFont font = m_designFont;
+    for (int size = font.pixelSize(); size >= 8; --size) {
+        font.setPixelSize(size);
+        for (int stretch = m_designFont.stretch(); stretch >= 60; stretch -= 5) {
+            font.setStretch(stretch);
+            if (QFontMetrics(font).horizontalAdvance(text()) <= room) {
+                setFont(font);
+                return;
+            }
+        }
+    }
+    setFont(font);
 }
 
 void Label::setBackColour(quint32 colour)
@@ -280,7 +346,13 @@ DropDownList::DropDownList(const ControlDef &def, QWidget *parent)
     // The closed box is as high as its design says; the list itself opens below it.
     setGeometry(rectOf(def));
     setFocusPolicy(Qt::StrongFocus);
+    nameForScreenReaders(this, def);
     connect(this, &QComboBox::activated, this, &DropDownList::clicked);
+    // The choice is the selected item of the list, where a screen reader looks for it.
+    connect(this, &QComboBox::currentIndexChanged, this, [this](int index) {
+        view()->selectionModel()->select(model()->index(index, 0),
+                                         QItemSelectionModel::ClearAndSelect);
+    });
     // A screen reader chooses by selecting an item of the closed list; that is a choice by
     // the user like any other. While the list is open the selection only follows the pointer.
     connect(view()->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
@@ -385,7 +457,7 @@ Image::Image(const ControlDef &def, QWidget *parent)
         r.setSize(m_pixmap.deviceIndependentSize().toSize());
     setGeometry(r);
     setFocusPolicy(Qt::NoFocus);
-    describePicture(this, def);
+    nameForScreenReaders(this, def);
 }
 
 void Image::paintEvent(QPaintEvent *)
@@ -419,7 +491,7 @@ PictureBox::PictureBox(const ControlDef &def, QWidget *parent)
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
     setFocusPolicy(Qt::StrongFocus);
-    describePicture(this, def);
+    nameForScreenReaders(this, def);
 }
 
 void PictureBox::paintEvent(QPaintEvent *event)
@@ -438,8 +510,10 @@ Line::Line(const ControlDef &def, QWidget *parent)
     , m_line(pixels(def.left), pixels(def.top), pixels(def.width), pixels(def.height))
 {
     setObjectName(QLatin1String(def.name));
-    const QRect box = QRect(m_line.p1(), m_line.p2()).normalized();
-    setGeometry(box.adjusted(0, 0, 1, 1));
+    // Both end points lie inside the widget, whichever comes first.
+    const QPoint topLeft(std::min(m_line.x1(), m_line.x2()), std::min(m_line.y1(), m_line.y2()));
+    const QPoint bottomRight(std::max(m_line.x1(), m_line.x2()), std::max(m_line.y1(), m_line.y2()));
+    setGeometry(QRect(topLeft, bottomRight));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
 }

@@ -53,11 +53,14 @@ protected:
 
 private:
     void applyColours();
+    void fitCaption();
 
     quint32 m_backColour = kStandardColour;
     quint32 m_foreColour = kStandardColour;
     bool m_transparent = false;
     bool m_border = false;
+    bool m_fit = false;
+    QFont m_designFont;
     ClickTracker m_click;
 };
 

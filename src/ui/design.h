@@ -47,6 +47,8 @@ enum : unsigned {
     Transparent = 2,
     Border = 4,
     Stretch = 8,
+    // One line, drawn narrower where the caption would not fit: a number is never cut.
+    FitCaption = 16,
 };
 }
 
@@ -67,7 +69,10 @@ struct ControlDef
     std::span<const char *const> items = {};
     int interval = 0; // timer, in milliseconds
     const char *container = nullptr; // the frame that holds the control
-    const char *description = nullptr; // what a picture shows, for screen readers
+    // For screen readers: what a picture shows, or what a list chooses, as the heading over it
+    // says; a label names the control it is the heading of.
+    const char *accessibleName = nullptr;
+    const char *labelFor = nullptr;
 };
 
 enum class Border { None, FixedSingle, FixedDialog, Sizable };

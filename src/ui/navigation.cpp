@@ -1,5 +1,7 @@
 #include "ui/navigation.h"
 
+#include "ui/desktop.h"
+
 #include <QCoreApplication>
 #include <QPointer>
 
@@ -68,6 +70,8 @@ void show(ScreenId id)
     // A window shown anew comes up in front; one already shown is brought there.
     const bool shownAlready = s->isVisible();
     s->placeOnFirstShow();
+    // A window the user minimised comes back as it was.
+    desktop::restoreIfMinimised(s);
     s->show();
     if (shownAlready)
         s->raise();

@@ -1,5 +1,6 @@
 #include "ui/screen.h"
 
+#include "ui/desktop.h"
 #include "ui/navigation.h"
 
 #include <QCloseEvent>
@@ -21,9 +22,9 @@ Qt::WindowFlags flagsFor(const WindowDef &window)
     if (!window.caption)
         return Qt::SplashScreen | Qt::FramelessWindowHint;
     // No control box: a title bar without system menu, close, minimise or maximise button.
-    // Dialogs without a taskbar button are transient for the program, as desktops expect.
-    const Qt::WindowFlags type = window.taskbarButton ? Qt::Window : Qt::Dialog;
-    return type | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    // Every screen is a window of its own, stacked as the user activates it; one without a
+    // taskbar button asks to be left off the taskbar instead of being transient for another.
+    return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
 }
 
 // Labels, images and lines are drawn on their window's surface, under everything else.
@@ -44,6 +45,7 @@ Screen::Screen(ScreenId id, const WindowDef &window, std::span<const ControlDef>
     : QWidget(nullptr, flagsFor(window))
     , m_id(id)
     , m_window(window)
+    , m_design(controls)
 {
     setObjectName(QLatin1String(kScreenNames[int(id)]));
     setFont(fontOf(Font::Standard));
@@ -77,6 +79,7 @@ void Screen::build(std::span<const ControlDef> controls)
     raiseWindowedControls(controls);
     tickTimersOnEveryChoice();
     linkTabOrder(controls);
+    linkLabels(controls);
 }
 
 void Screen::createFrames(std::span<const ControlDef> controls)
@@ -141,6 +144,32 @@ void Screen::linkTabOrder(std::span<const ControlDef> controls)
         setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
 }
 
+void Screen::linkLabels(std::span<const ControlDef> controls)
+{
+    // A heading is the label of the box under it: "minimum value", then "4.465".
+    for (const ControlDef &def : controls) {
+        if (def.labelFor)
+            control<Label>(def.name)->setBuddy(control<QWidget>(def.labelFor));
+    }
+}
+
+void Screen::setResultControls(std::vector<QWidget *> producers, QWidget *resultArea)
+{
+    m_resultProducers = std::move(producers);
+    m_resultArea = resultArea;
+}
+
+void Screen::offerResult(const QString &text)
+{
+    if (text == m_offeredResult)
+        return;
+    m_offeredResult = text;
+    for (QWidget *w : m_resultProducers)
+        w->setAccessibleDescription(text);
+    if (m_resultArea)
+        m_resultArea->setAccessibleName(text);
+}
+
 void Screen::stopTimers()
 {
     for (Timer *t : findChildren<Timer *>())
@@ -154,15 +183,15 @@ void Screen::placeOnFirstShow()
     m_placed = true;
     if (m_window.placement != Placement::CentreScreen)
         return;
-    QScreen *desktop = QGuiApplication::primaryScreen();
-    if (!desktop)
+    QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
         return;
-    const QRect area = desktop->availableGeometry();
-    // The platform window knows its frame once it exists; centre the frame, not the client.
+    // The whole window with its frame, which the window manager tells before the window shows.
     create();
-    QRect frame = frameGeometry();
-    frame.moveCenter(area.center());
-    move(frame.topLeft());
+    const QMargins extents = m_window.caption ? desktop::frameExtents(this) : QMargins();
+    QRect frame = QRect(QPoint(), size()).marginsAdded(extents);
+    frame.moveCenter(screen->availableGeometry().center());
+    setGeometry(frame.marginsRemoved(extents));
 }
 
 void Screen::closeRequested()
@@ -173,6 +202,8 @@ void Screen::closeRequested()
 void Screen::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    if (m_window.caption && !m_window.taskbarButton && !event->spontaneous())
+        desktop::skipTaskbarAndPager(this);
     if (!m_focused) {
         m_focused = true;
         // the first results, such as the units of an untouched decoder, come with the window

@@ -34,6 +34,7 @@ public:
 
     ScreenId id() const { return m_id; }
     const WindowDef &windowDef() const { return m_window; }
+    std::span<const ControlDef> design() const { return m_design; }
 
     // A name that is not in the screen's table is a programming error: it stops the program.
     template<class T>
@@ -53,6 +54,12 @@ public:
     void placeOnFirstShow();
 
 protected:
+    // What the screen has computed, as one text for screen readers: the description of the
+    // controls that produce it, where "where am I" finds it and its change is spoken, and the
+    // name of the result area. Offered again only when it changes.
+    void offerResult(const QString &text);
+    void setResultControls(std::vector<QWidget *> producers, QWidget *resultArea);
+
     // What a close forced by the desktop (Alt+F4) means on this screen: the back button.
     virtual void closeRequested();
     virtual void Form_Click() { }
@@ -73,10 +80,15 @@ private:
     void raiseWindowedControls(std::span<const ControlDef> controls);
     void tickTimersOnEveryChoice();
     void linkTabOrder(std::span<const ControlDef> controls);
+    void linkLabels(std::span<const ControlDef> controls);
 
     ScreenId m_id;
     WindowDef m_window;
+    std::span<const ControlDef> m_design;
     std::vector<QWidget *> m_tabOrder;
+    std::vector<QWidget *> m_resultProducers;
+    QWidget *m_resultArea = nullptr;
+    QString m_offeredResult;
     bool m_placed = false;
     bool m_focused = false;
     ClickTracker m_click;

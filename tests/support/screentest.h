@@ -1,47 +1,112 @@
 #pragma once
 
+// What the widget tests share: the program set up as it runs, choices made as a user makes
+// them, and what the screens show read back as the user sees it.
+
 #include "app/screens.h"
-#include "ui/controls.h"
 #include "ui/navigation.h"
-#include "ui/screen.h"
 
 #include <QApplication>
 #include <QTest>
 
+#include <algorithm>
+
 namespace screentest {
 
-// A choice made as the user makes it in the open list: the item becomes current, then the
-// list reports the activation.
-inline void choose(ui::DropDownList *list, const QString &text)
+using namespace ui;
+namespace nav = ui::navigation;
+
+// One data row a line: the row's name, then its columns in order.
+template<class... Columns>
+void row(const char *name, const Columns &...columns)
 {
-    const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    QVERIFY2(index >= 0, qPrintable(text));
-    list->setCurrentIndex(index);
-    emit list->activated(index);
+    (QTest::newRow(name) << ... << columns);
 }
 
-// The program past its splash screen: the menu shown, every screen ready to open, and the
-// quit button ending nothing but the test's expectations.
-inline void startAtMenu()
+// One tick of every running timer, as their clocks would give.
+inline void tick(Screen *s)
 {
-    ui::navigation::setEndAction([] {});
-    ui::navigation::show(ui::ScreenId::Menu);
+    for (Timer *t : s->findChildren<Timer *>()) {
+        if (t->isEnabled())
+            emit t->ticked();
+    }
 }
 
-inline QString caption(ui::Screen *s, const char *name)
+// "list=item;list=item;tick": each item becomes current, then its list reports the choice, as
+// when the user picks it; "tick" ticks the timers.
+inline void choose(Screen *s, const QString &choices)
 {
-    auto *label = s->control<ui::Label>(name);
-    return label ? label->caption() : QStringLiteral("<missing %1>").arg(QLatin1String(name));
+    for (const QString &choice : choices.split(u';', Qt::SkipEmptyParts)) {
+        if (choice == u"tick") {
+            tick(s);
+            continue;
+        }
+        const qsizetype eq = choice.indexOf(u'=');
+        auto *list = s->control<DropDownList>(qPrintable(choice.left(eq)));
+        const int index = list->findText(choice.mid(eq + 1), Qt::MatchExactly | Qt::MatchCaseSensitive);
+        QVERIFY2(index >= 0 && list->isEnabled(), qPrintable(choice));
+        list->setCurrentIndex(index);
+        emit list->activated(index);
+    }
 }
 
-inline quint32 back(ui::Screen *s, const char *name)
+inline Screen *open(ScreenId id)
 {
-    return s->control<ui::Label>(name)->backColour();
+    nav::open(id);
+    return nav::screen(id);
 }
 
-inline bool shown(ui::Screen *s, const char *name)
+inline QString caption(Screen *s, const char *name)
 {
-    return !s->control<QWidget>(name)->isHidden();
+    return s->control<Label>(name)->caption();
+}
+
+// The colour the user sees in a control, right of any text it has: "r,g,b".
+inline QString colour(Screen *s, const char *name)
+{
+    const QRect r = s->control<QWidget>(name)->geometry();
+    const QColor c = s->grab(r).toImage().pixelColor(QPoint(r.width() - 3, r.height() / 2)
+                                                      * s->devicePixelRatio());
+    return QStringLiteral("%1,%2,%3").arg(c.red()).arg(c.green()).arg(c.blue());
+}
+
+inline QString colours(Screen *s, const QStringList &names)
+{
+    QStringList out;
+    for (const QString &name : names)
+        out << colour(s, qPrintable(name));
+    return out.join(u' ');
+}
+
+// Texts shown by labels, left to right, "-" for an empty one.
+inline QString captions(Screen *s, const QStringList &names)
+{
+    QStringList out;
+    for (const QString &name : names) {
+        const QString text = caption(s, qPrintable(name));
+        out << (text.isEmpty() ? QStringLiteral("-") : text);
+    }
+    return out.join(u' ');
+}
+
+// The range boxes: minimum, its unit, maximum, its unit, tolerance.
+inline QString range(Screen *s, const char *tolerance)
+{
+    return QStringList{caption(s, "minvalue"), caption(s, "multimin"), caption(s, "maxvalue"),
+                       caption(s, "multimax"), caption(s, tolerance)}
+            .join(u' ');
+}
+
+// The lists and timers that are switched off, in design order.
+inline QString locked(Screen *s)
+{
+    QStringList out;
+    for (const ControlDef &def : s->design()) {
+        if ((def.kind == Kind::DropDownList && !s->control<QWidget>(def.name)->isEnabled())
+            || (def.kind == Kind::Timer && !s->timer(def.name)->isEnabled()))
+            out << QLatin1String(def.name);
+    }
+    return out.join(u' ');
 }
 
 // Deletes the screens that unloads left for the event loop.
@@ -51,42 +116,25 @@ inline void settle()
     QCoreApplication::processEvents();
 }
 
-// Labels whose caption needs more lines than the label shows in full.
-inline QStringList cutCaptions(ui::Screen *s)
-{
-    QStringList cut;
-    for (auto *label : s->findChildren<ui::Label *>()) {
-        if (label->isHidden() || label->caption().trimmed().isEmpty())
-            continue;
-        const QFontMetrics fm = label->fontMetrics();
-        const QRect inside = label->contentsRect();
-        const int needed = fm.boundingRect(QRect(0, 0, inside.width(), 100000), Qt::TextWordWrap,
-                                           label->caption())
-                                   .height()
-                / fm.lineSpacing();
-        const int shown = std::max(1, inside.height() / fm.lineSpacing());
-        if (needed > shown)
-            cut << label->objectName();
-    }
-    return cut;
-}
-
 inline void unloadAll()
 {
-    for (int i = 0; i < ui::kScreenCount; ++i)
-        ui::navigation::unload(ui::ScreenId(i));
+    for (int i = 0; i < kScreenCount; ++i)
+        nav::unload(ScreenId(i));
     settle();
 }
 
-// The offscreen platform says on every raise that it cannot raise; call once the test runs.
-inline void quietRaiseWarnings()
+// The program past its splash screen, with an end that only counts.
+inline int ends = 0;
+inline void startAtMenu()
 {
-    static QtMessageHandler previous = nullptr;
-    previous = qInstallMessageHandler(
+    // The offscreen platform says on every raise that it cannot raise.
+    static const QtMessageHandler previous = qInstallMessageHandler(
             [](QtMsgType type, const QMessageLogContext &context, const QString &message) {
-                if (message != QLatin1String("This plugin does not support raise()"))
+                if (message != u"This plugin does not support raise()")
                     previous(type, context, message);
             });
+    nav::setEndAction([] { ++ends; });
+    nav::show(ScreenId::Menu);
 }
 
 } // namespace screentest

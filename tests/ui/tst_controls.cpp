@@ -1,58 +1,49 @@
+// The control model: every screen built as its table says, and the rules every control kind
+// keeps, tried on a small screen of its own.
+
 #include "support/screentest.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
-#include <QImage>
 #include <QSignalSpy>
 #include <QThread>
 
-using namespace ui;
-using screentest::choose;
+using namespace screentest;
 
 namespace {
 
 const char *const kItems[] = {"brown", "red", "green", "grey", "no band"};
 
-const WindowDef kWindow{"Test", 4500, 3000, Border::FixedSingle, true, Placement::CentreScreen};
-
 // Opaque labels in red and green overlap; the first in the list must lie on top.
 // clang-format off
 const ControlDef kControls[] = {
-        {.name = "top", .kind = Kind::Label, .left = 0, .top = 0, .width = 600, .height = 600,
-         .backColour = 0x0000FF},
-        {.name = "under", .kind = Kind::Label, .left = 300, .top = 0, .width = 600,
-         .height = 600, .backColour = 0x00FF00},
-        {.name = "glass", .kind = Kind::Label, .left = 0, .top = 900, .width = 600,
-         .height = 300, .caption = "  ", .flags = Flag::Transparent},
-        {.name = "floor", .kind = Kind::Label, .left = 0, .top = 900, .width = 900,
-         .height = 300, .backColour = 0xFF0000},
-        {.name = "boxed", .kind = Kind::Label, .left = 1500, .top = 900, .width = 600,
-         .height = 300, .backColour = 0xFFFFFF, .flags = Flag::Border},
-        {.name = "hidden", .kind = Kind::Label, .left = 1500, .top = 1500, .width = 600,
-         .height = 300, .caption = "x", .flags = Flag::Hidden},
-        {.name = "scheme", .kind = Kind::Label, .left = 2400, .top = 1500, .width = 600,
-         .height = 300, .foreColour = kScheme3DHighlight},
-        {.name = "button", .kind = Kind::CommandButton, .left = 600, .top = 300, .width = 900,
-         .height = 300, .caption = "go", .tabIndex = 2},
-        {.name = "list", .kind = Kind::DropDownList, .left = 2400, .top = 0, .width = 1200,
-         .height = 315, .tabIndex = 1, .items = kItems},
-        {.name = "box", .kind = Kind::TextBox, .left = 2400, .top = 600, .width = 1200,
-         .height = 285, .caption = "0", .tabIndex = 3},
+        {.name = "top", .kind = Kind::Label, .left = 0, .top = 0, .width = 600, .height = 600, .backColour = 0x0000FF},
+        {.name = "under", .kind = Kind::Label, .left = 300, .top = 0, .width = 600, .height = 600, .backColour = 0x00FF00},
+        {.name = "glass", .kind = Kind::Label, .left = 0, .top = 900, .width = 600, .height = 300, .caption = "  ", .flags = Flag::Transparent},
+        {.name = "floor", .kind = Kind::Label, .left = 0, .top = 900, .width = 900, .height = 300, .backColour = 0xFF0000},
+        {.name = "boxed", .kind = Kind::Label, .left = 1500, .top = 900, .width = 600, .height = 300, .backColour = 0xFFFFFF, .flags = Flag::Border},
+        {.name = "button", .kind = Kind::CommandButton, .left = 600, .top = 300, .width = 900, .height = 300, .caption = "go", .tabIndex = 2},
+        {.name = "list", .kind = Kind::DropDownList, .left = 2400, .top = 0, .width = 1200, .height = 315, .tabIndex = 1, .items = kItems},
+        {.name = "box", .kind = Kind::TextBox, .left = 2400, .top = 600, .width = 1200, .height = 285, .caption = "0", .tabIndex = 3},
         {.name = "fast", .kind = Kind::Timer, .interval = 1},
 };
 // clang-format on
 
-class TestScreen : public Screen
-{
-public:
-    TestScreen()
-        : Screen(ScreenId::Chart, kWindow, kControls)
-    { }
-};
+const WindowDef kWindow{"Test", 4500, 3000, Border::FixedSingle, true, Placement::CentreScreen};
 
 QColor pixel(QWidget *w, int x, int y)
 {
     return w->grab().toImage().pixelColor(x, y);
+}
+
+// A design colour as the user sees it: 0x00BBGGRR, or a colour of the desktop's scheme.
+QColor expected(quint32 value, QPalette::ColorRole standard)
+{
+    const QPalette p = QApplication::palette();
+    if (value == kStandardColour)
+        return p.color(standard);
+    if (value == kScheme3DHighlight)
+        return p.color(QPalette::Light);
+    return QColor(int(value & 0xff), int(value >> 8 & 0xff), int(value >> 16 & 0xff));
 }
 
 } // namespace
@@ -61,56 +52,85 @@ class TestControls : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase() { startAtMenu(); }
     void init()
     {
-        m_screen = new TestScreen;
+        m_screen = new Screen(ScreenId::Chart, kWindow, kControls);
         m_screen->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_screen));
     }
-    void cleanup()
-    {
-        delete m_screen;
-        m_screen = nullptr;
-    }
+    void cleanup() { delete m_screen; }
 
-    void twipsArePixelsAt96Dpi_data()
+    // Every control of every screen as its table row says: kind, place, text, look, order.
+    void everyScreenIsBuiltAsDesigned_data()
     {
-        QTest::addColumn<int>("twips");
-        QTest::addColumn<int>("px");
-        QTest::newRow("one pixel") << 15 << 1;
-        QTest::newRow("half rounds up") << 8 << 1;
-        QTest::newRow("below half") << 7 << 0;
-        QTest::newRow("1810") << 1810 << 121;
-        QTest::newRow("menu width") << 5085 << 339;
-        QTest::newRow("button") << 1455 << 97;
+        QTest::addColumn<int>("screen");
+        for (int i = 0; i < kScreenCount; ++i)
+            row(qPrintable(QString::number(i)), i);
     }
-    void twipsArePixelsAt96Dpi()
+    void everyScreenIsBuiltAsDesigned()
     {
-        QFETCH(int, twips);
-        QFETCH(int, px);
-        QCOMPARE(pixels(twips), px);
-    }
-
-    void windowIsClientSize()
-    {
-        QCOMPARE(m_screen->size(), QSize(300, 200));
-        QCOMPARE(m_screen->minimumSize(), m_screen->maximumSize());
-        const Qt::WindowFlags f = m_screen->windowFlags();
-        QVERIFY(!(f & Qt::WindowCloseButtonHint));
-        QVERIFY(!(f & Qt::WindowMinimizeButtonHint));
-        QVERIFY(!(f & Qt::WindowMaximizeButtonHint));
-        QVERIFY(!(f & Qt::WindowSystemMenuHint));
+        QFETCH(int, screen);
+        nav::show(ScreenId(screen));
+        Screen *s = nav::screen(ScreenId(screen));
+        const auto px = [](int twips) { return (twips + 7) / 15; };
+        QCOMPARE(s->size(), QSize(px(s->windowDef().width), px(s->windowDef().height)));
+        std::vector<const ControlDef *> stops;
+        for (const ControlDef &def : s->design()) {
+            const QString name = QLatin1String(def.name);
+            const QRect designed(px(def.left), px(def.top), px(def.width), px(def.height));
+            if (def.kind == Kind::Timer) {
+                QCOMPARE(s->timer(def.name)->interval(), def.interval);
+                QVERIFY(s->timer(def.name)->isEnabled());
+                continue;
+            }
+            QWidget *w = s->control<QWidget>(def.name);
+            QCOMPARE(w->isHidden(), bool(def.flags & Flag::Hidden));
+            if (auto *line = qobject_cast<Line *>(w))
+                QCOMPARE(line->line(), QLine(designed.topLeft(), QPoint(designed.width(), designed.height())));
+            else if (def.kind != Kind::Image || def.flags & Flag::Stretch)
+                QVERIFY2(w->geometry() == designed, def.name);
+            if (auto *label = qobject_cast<Label *>(w)) {
+                QCOMPARE(label->caption(), QLatin1String(def.caption));
+                QCOMPARE(label->autoFillBackground(), !(def.flags & Flag::Transparent));
+                QCOMPARE(label->palette().color(QPalette::Window), expected(def.backColour, QPalette::Button));
+                QCOMPARE(label->palette().color(QPalette::WindowText), expected(def.foreColour, QPalette::ButtonText));
+                QCOMPARE(label->frameShape() == QFrame::Box, bool(def.flags & Flag::Border));
+            }
+            if (auto *button = qobject_cast<CommandButton *>(w))
+                QCOMPARE(button->text(), QLatin1String(def.caption));
+            if (auto *box = qobject_cast<TextBox *>(w))
+                QCOMPARE(box->text(), QLatin1String(def.caption));
+            if (auto *list = qobject_cast<DropDownList *>(w)) {
+                QCOMPARE(list->text(), QString());
+                QCOMPARE(list->count(), int(def.items.size()));
+                for (size_t i = 0; i < def.items.size(); ++i)
+                    QCOMPARE(list->itemText(int(i)), QLatin1String(def.items[i]));
+            }
+            const int pixelSize[] = {11, 13, 32, 11, 24};
+            QCOMPARE(w->font().pixelSize(), pixelSize[int(def.font)]);
+            QCOMPARE(w->font().bold(), def.font == Font::Bold || def.font == Font::ArialBold);
+            if (w->focusPolicy() != Qt::NoFocus)
+                stops.push_back(&def);
+        }
+        // Tab goes through the controls that take the focus in the order of their tab index.
+        std::stable_sort(stops.begin(), stops.end(), [](auto *a, auto *b) { return a->tabIndex < b->tabIndex; });
+        QWidget *w = stops.empty() ? nullptr : s->control<QWidget>(stops.front()->name);
+        for (const ControlDef *def : stops) {
+            QCOMPARE(w->objectName(), QLatin1String(def->name));
+            do
+                w = w->nextInFocusChain();
+            while (!(w->focusPolicy() & Qt::TabFocus) || w->window() != s);
+        }
     }
 
     void captionReadsBackExactly_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::newRow("leading blank") << " Kohm";
-        QTest::newRow("trailing blanks") << "9   ";
-        QTest::newRow("blank") << " ";
-        QTest::newRow("empty") << "";
-        QTest::newRow("ampersand") << "R&D";
-        QTest::newRow("markup") << "<b>1</b>";
+        // clang-format off
+        for (const char *text : {" Kohm", "9   ", " ", "", "R&D", "<b>1</b>"})
+            row(text, text);
+        // clang-format on
     }
     void captionReadsBackExactly()
     {
@@ -118,171 +138,63 @@ private slots:
         auto *label = m_screen->control<Label>("top");
         label->setCaption(text);
         QCOMPARE(label->caption(), text);
+        label->setVisible(false);
+        label->setCaption(text + u'x');
+        QCOMPARE(label->caption(), text + u'x');
     }
 
-    void hiddenLabelKeepsItsState()
+    void stacking()
     {
-        auto *label = m_screen->control<Label>("hidden");
-        QVERIFY(label->isHidden());
-        QCOMPARE(label->caption(), QStringLiteral("x"));
-        label->setCaption(QStringLiteral(".05"));
-        label->setBackColour(0x123456);
-        QCOMPARE(label->caption(), QStringLiteral(".05"));
-        QCOMPARE(label->backColour(), 0x123456u);
-        QVERIFY(label->isHidden());
-    }
-
-    void firstInDesignListLiesOnTop()
-    {
-        // overlap of "top" (red) and "under" (green) is x 20..39
-        QCOMPARE(pixel(m_screen, 30, 20), QColor(255, 0, 0));
+        QCOMPARE(pixel(m_screen, 30, 20), QColor(255, 0, 0)); // "top" over "under"
         QCOMPARE(pixel(m_screen, 50, 10), QColor(0, 255, 0));
-    }
-
-    void buttonsLieAboveLabels()
-    {
-        // "under" reaches into the button at x 40..59, y 20..39
-        QVERIFY(pixel(m_screen, 50, 30) != QColor(0, 255, 0));
-    }
-
-    void transparentLabelShowsWhatIsBelow()
-    {
-        QCOMPARE(pixel(m_screen, 20, 65), QColor(0, 0, 255));
-    }
-
-    void writingBackColourRepaints()
-    {
-        auto *label = m_screen->control<Label>("top");
-        label->setBackColour(0x01FFFF); // (255,255,1)
-        QCOMPARE(label->backColour(), 0x01FFFFu);
+        QVERIFY(pixel(m_screen, 50, 30) != QColor(0, 255, 0)); // the button over the labels
+        QCOMPARE(pixel(m_screen, 20, 65), QColor(0, 0, 255)); // through the transparent label
+        QCOMPARE(pixel(m_screen, 100, 60), QApplication::palette().color(QPalette::WindowText));
+        QCOMPARE(pixel(m_screen, 101, 61), QColor(255, 255, 255)); // a border of one line
+        m_screen->control<Label>("top")->setBackColour(0x01FFFF);
         QCOMPARE(pixel(m_screen, 10, 10), QColor(255, 255, 1));
     }
 
-    void borderIsOneLine()
-    {
-        const QColor text = m_screen->palette().color(QPalette::WindowText);
-        QCOMPARE(pixel(m_screen, 100, 60), text); // left edge
-        QCOMPARE(pixel(m_screen, 101, 61), QColor(255, 255, 255));
-    }
-
-    void schemeColoursComeFromThePalette()
-    {
-        const QPalette pal = m_screen->palette();
-        QCOMPARE(colourOf(kScheme3DHighlight, pal, QPalette::Window), pal.color(QPalette::Light));
-        QCOMPARE(colourOf(kSchemeWindowText, pal, QPalette::Window),
-                 pal.color(QPalette::WindowText));
-        QCOMPARE(colourOf(0x404080, pal, QPalette::Window), QColor(128, 64, 64));
-        auto *label = m_screen->control<Label>("scheme");
-        QCOMPARE(label->palette().color(QPalette::WindowText), pal.color(QPalette::Light));
-    }
-
-    void fontsArePixelSized()
-    {
-        QCOMPARE(fontOf(Font::Standard).pixelSize(), 11);
-        QCOMPARE(fontOf(Font::Medium).pixelSize(), 13);
-        QCOMPARE(fontOf(Font::Large).pixelSize(), 32);
-        QCOMPARE(fontOf(Font::Bold).weight(), QFont::Bold);
-        QCOMPARE(fontOf(Font::ArialBold).pixelSize(), 24);
-        QCOMPARE(QFontInfo(fontOf(Font::Standard)).family(), QStringLiteral("Liberation Sans"));
-    }
-
-    void listStartsWithNothingChosen()
-    {
-        auto *list = m_screen->control<DropDownList>("list");
-        QCOMPARE(list->text(), QString());
-        QCOMPARE(list->count(), 5);
-        QCOMPARE(list->itemText(4), QStringLiteral("no band"));
-    }
-
-    void keyboardChoiceRaisesClickAfterTheChoice()
+    void listsChooseAsUsersDo()
     {
         auto *list = m_screen->control<DropDownList>("list");
         QStringList seen;
         connect(list, &DropDownList::clicked, this, [&] { seen << list->text(); });
         list->setFocus();
-        QTest::keyClick(list, Qt::Key_Down);
-        QTest::keyClick(list, Qt::Key_Down);
-        QTest::keyClick(list, Qt::Key_G);
-        QTest::keyClick(list, Qt::Key_Up);
-        QCOMPARE(seen, (QStringList{"brown", "red", "green", "red"}));
-    }
-
-    void writingTextChoosesWithoutClick()
-    {
-        auto *list = m_screen->control<DropDownList>("list");
-        QSignalSpy clicks(list, &DropDownList::clicked);
-        list->setText(QStringLiteral("grey"));
-        QCOMPARE(list->text(), QStringLiteral("grey"));
-        QCOMPARE(clicks.count(), 0);
-    }
-
-    void disabledListKeepsItsChoice()
-    {
-        auto *list = m_screen->control<DropDownList>("list");
-        choose(list, QStringLiteral("green"));
+        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_G, Qt::Key_Up})
+            QTest::keyClick(list, key);
+        QCOMPARE(seen.join(u','), QStringLiteral("brown,red,green,red"));
+        list->setText(QStringLiteral("grey")); // written by a handler: no click
+        QCOMPARE(list->text() + QString::number(seen.size()), QStringLiteral("grey4"));
         list->setEnabled(false);
-        QSignalSpy clicks(list, &DropDownList::clicked);
         QTest::keyClick(list, Qt::Key_Down);
-        QCOMPARE(list->text(), QStringLiteral("green"));
-        QCOMPARE(clicks.count(), 0);
+        QCOMPARE(list->text() + QString::number(seen.size()), QStringLiteral("grey4"));
         list->setEnabled(true);
         QTest::keyClick(list, Qt::Key_Down);
-        QCOMPARE(list->text(), QStringLiteral("grey"));
-        QCOMPARE(clicks.count(), 1);
+        QCOMPARE(list->text() + QString::number(seen.size()), QStringLiteral("no band5"));
     }
 
-    void spaceAndEnterClickAButton_data()
+    void keysPressButtonsAndMoveTheFocus()
     {
-        QTest::addColumn<int>("key");
-        QTest::newRow("space") << int(Qt::Key_Space);
-        QTest::newRow("return") << int(Qt::Key_Return);
-        QTest::newRow("enter") << int(Qt::Key_Enter);
-    }
-    void spaceAndEnterClickAButton()
-    {
-        QFETCH(int, key);
         auto *button = m_screen->control<CommandButton>("button");
         QSignalSpy clicks(button, &CommandButton::clicked);
-        button->setFocus();
-        QTest::keyClick(button, Qt::Key(key));
-        QCOMPARE(clicks.count(), 1);
-    }
-
-    void focusFollowsTabIndex()
-    {
+        for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter})
+            QTest::keyClick(button, key);
+        QCOMPARE(clicks.count(), 3);
         QApplication::setActiveWindow(m_screen);
-        QCOMPARE(QApplication::focusWidget(), m_screen->control<QWidget>("list"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), m_screen->control<QWidget>("button"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), m_screen->control<QWidget>("box"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-        QCOMPARE(QApplication::focusWidget(), m_screen->control<QWidget>("button"));
-        // round the window and back, with no stop in between
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-        QCOMPARE(QApplication::focusWidget(), m_screen->control<QWidget>("box"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), m_screen->control<QWidget>("list"));
+        QStringList order;
+        for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Backtab}) {
+            order << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), key);
+        }
+        order << QApplication::focusWidget()->objectName();
+        QCOMPARE(order.join(u' '), QStringLiteral("list button box list box"));
     }
 
-    void labelsNeverTakeFocus()
+    void timersNeverBurst()
     {
-        QCOMPARE(m_screen->control<Label>("top")->focusPolicy(), Qt::NoFocus);
-    }
-
-    void textBoxHoldsDesignText()
-    {
-        auto *box = m_screen->control<TextBox>("box");
-        QCOMPARE(box->text(), QStringLiteral("0"));
-        box->setText(QStringLiteral(" 4.7 "));
-        QCOMPARE(box->text(), QStringLiteral(" 4.7 "));
-    }
-
-    void slowHandlerDoesNotMakeTicksBurst()
-    {
-        int ticks = 0;
         Timer *timer = m_screen->timer("fast");
+        int ticks = 0;
         connect(timer, &Timer::ticked, this, [&] {
             ++ticks;
             QThread::msleep(40);
@@ -291,47 +203,35 @@ private slots:
         clock.start();
         while (clock.elapsed() < 400)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        // at most one tick per 40 ms handler, however many fell due meanwhile
         QVERIFY2(ticks >= 3 && ticks <= 11, qPrintable(QString::number(ticks)));
     }
 
-    void disabledTimerStopsAndRestarts()
+    void timersStopAndStart()
     {
         Timer *timer = m_screen->timer("fast");
         QSignalSpy ticks(timer, &Timer::ticked);
         QVERIFY(ticks.wait(200));
         timer->setEnabled(false);
         ticks.clear();
-        QTest::qWait(60);
+        QTest::qWait(120);
         QCOMPARE(ticks.count(), 0);
         timer->setEnabled(true);
         QVERIFY(ticks.wait(200));
     }
 
-    void aChoiceTicksAtOnceAndOnlyOnce()
+    void aChoiceTicksOnceRightAfterIt()
     {
         Timer *timer = m_screen->timer("fast");
-        QCoreApplication::processEvents(); // the tick that comes with the window
+        QCoreApplication::processEvents();
         QSignalSpy ticks(timer, &Timer::ticked);
-        auto *list = m_screen->control<DropDownList>("list");
-        choose(list, QStringLiteral("red"));
-        choose(list, QStringLiteral("grey"));
+        choose(m_screen, QStringLiteral("list=red;list=grey"));
         QCOMPARE(ticks.count(), 0); // never inside a handler
         QCoreApplication::processEvents();
         QCOMPARE(ticks.count(), 1); // merged, not queued
     }
 
-    void stoppedTimersStayStopped()
-    {
-        Timer *timer = m_screen->timer("fast");
-        QSignalSpy ticks(timer, &Timer::ticked);
-        m_screen->stopTimers();
-        QTest::qWait(60);
-        QCOMPARE(ticks.count(), 0);
-    }
-
 private:
-    TestScreen *m_screen = nullptr;
+    Screen *m_screen = nullptr;
 };
 
 OHMARA_WIDGET_TEST_MAIN(TestControls)

@@ -1,0 +1,126 @@
+#include "ui/desktop.h"
+
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QThread>
+#include <QWidget>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <memory>
+
+namespace ui::desktop {
+namespace {
+
+struct X11
+{
+    xcb_connection_t *connection = nullptr;
+    xcb_window_t root = 0;
+};
+
+X11 x11()
+{
+    const auto *native
+            = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    if (!native || !native->connection())
+        return {};
+    xcb_connection_t *c = native->connection();
+    return {c, xcb_setup_roots_iterator(xcb_get_setup(c)).data->root};
+}
+
+xcb_atom_t atom(xcb_connection_t *c, const char *name)
+{
+    std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
+            xcb_intern_atom_reply(c, xcb_intern_atom(c, false, uint16_t(strlen(name)), name),
+                                  nullptr),
+            &std::free);
+    return reply ? reply->atom : XCB_ATOM_NONE;
+}
+
+// The 32-bit values of a window's property; empty when it has none.
+std::vector<uint32_t> property(xcb_connection_t *c, xcb_window_t window, xcb_atom_t name,
+                               xcb_atom_t type)
+{
+    std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
+            xcb_get_property_reply(c, xcb_get_property(c, false, window, name, type, 0, 1024),
+                                   nullptr),
+            &std::free);
+    if (!reply || reply->format != 32)
+        return {};
+    const auto *values = static_cast<const uint32_t *>(xcb_get_property_value(reply.get()));
+    return {values, values + xcb_get_property_value_length(reply.get()) / 4};
+}
+
+bool supported(const X11 &x, const char *hint)
+{
+    const auto hints
+            = property(x.connection, x.root, atom(x.connection, "_NET_SUPPORTED"), XCB_ATOM_ATOM);
+    return std::find(hints.begin(), hints.end(), atom(x.connection, hint)) != hints.end();
+}
+
+} // namespace
+
+void skipTaskbarAndPager(QWidget *window)
+{
+    const X11 x = x11();
+    if (!x.connection)
+        return;
+    // Written on the unmapped window; the toolkit keeps these when it adds its own states.
+    const auto id = xcb_window_t(window->winId());
+    const xcb_atom_t netWmState = atom(x.connection, "_NET_WM_STATE");
+    auto states = property(x.connection, id, netWmState, XCB_ATOM_ATOM);
+    for (const char *skip : {"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"}) {
+        const xcb_atom_t state = atom(x.connection, skip);
+        if (std::find(states.begin(), states.end(), state) == states.end())
+            states.push_back(state);
+    }
+    xcb_change_property(x.connection, XCB_PROP_MODE_REPLACE, id, netWmState, XCB_ATOM_ATOM, 32,
+                        uint32_t(states.size()), states.data());
+    xcb_flush(x.connection);
+}
+
+void restoreIfMinimised(QWidget *window)
+{
+    const X11 x = x11();
+    if (!x.connection || !window->testAttribute(Qt::WA_WState_Created))
+        return;
+    const auto id = xcb_window_t(window->winId());
+    const xcb_atom_t wmState = atom(x.connection, "WM_STATE");
+    constexpr uint32_t kIconic = 3;
+    const auto state = property(x.connection, id, wmState, wmState);
+    if (!state.empty() && state.front() == kIconic) {
+        xcb_map_window(x.connection, id);
+        xcb_flush(x.connection);
+    }
+}
+
+QMargins frameExtents(QWidget *window)
+{
+    const X11 x = x11();
+    if (!x.connection || !supported(x, "_NET_REQUEST_FRAME_EXTENTS"))
+        return {};
+    const auto id = xcb_window_t(window->winId());
+    xcb_client_message_event_t request{};
+    request.response_type = XCB_CLIENT_MESSAGE;
+    request.format = 32;
+    request.window = id;
+    request.type = atom(x.connection, "_NET_REQUEST_FRAME_EXTENTS");
+    xcb_send_event(x.connection, false, x.root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char *>(&request));
+    xcb_flush(x.connection);
+    // The window manager answers by setting the property, at once as a rule.
+    const xcb_atom_t extents = atom(x.connection, "_NET_FRAME_EXTENTS");
+    QElapsedTimer waited;
+    waited.start();
+    do {
+        const auto e = property(x.connection, id, extents, XCB_ATOM_CARDINAL);
+        if (e.size() == 4)
+            return QMargins(int(e[0]), int(e[2]), int(e[1]), int(e[3]));
+        QThread::usleep(500);
+    } while (waited.elapsed() < 100);
+    return {};
+}
+
+} // namespace ui::desktop
