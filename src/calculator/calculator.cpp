@@ -37,8 +37,8 @@ Calculator::Calculator()
     m_secondValue = control<TextBox>("val2");
     m_result = control<Label>("Label1");
     auto button = [this](const char *name) { return control<CommandButton>(name); };
-    setResultControls({button("Command1"), button("Command2"), button("Command6"), button("Command5"),
-                       m_firstValue, m_secondValue},
+    setResultControls({button("Command1"), button("Command2"), button("Command6"),
+                       button("Command5"), m_firstValue, m_secondValue},
                       m_result);
     connect(button("Command1"), &CommandButton::clicked, this, &Calculator::Command1_Click);
     connect(button("Command2"), &CommandButton::clicked, this, &Calculator::Command2_Click);

@@ -101,7 +101,8 @@ FiveBandDecoder::FiveBandDecoder()
     m_secondBandPaint = control<Label>("Label16");
     m_thirdBandPaint = control<Label>("Label32");
 
-    setResultControls({m_firstBand, m_secondBand, m_thirdBand, m_multiplierBand, m_toleranceBand}, m_firstDigitText);
+    setResultControls({m_firstBand, m_secondBand, m_thirdBand, m_multiplierBand, m_toleranceBand},
+                      m_firstDigitText);
 
     connect(m_firstBand, &DropDownList::clicked, this, &FiveBandDecoder::band1_Click);
     connect(m_secondBand, &DropDownList::clicked, this, &FiveBandDecoder::band2_Click);

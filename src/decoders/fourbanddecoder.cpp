@@ -93,7 +93,8 @@ FourBandDecoder::FourBandDecoder()
     m_firstBandPaint = control<Label>("Label17");
     m_secondBandPaint = control<Label>("Label16");
 
-    setResultControls({m_firstBand, m_secondBand, m_multiplierBand, m_toleranceBand}, m_firstDigitText);
+    setResultControls({m_firstBand, m_secondBand, m_multiplierBand, m_toleranceBand},
+                      m_firstDigitText);
 
     connect(m_firstBand, &DropDownList::clicked, this, &FourBandDecoder::band1_Click);
     connect(m_secondBand, &DropDownList::clicked, this, &FourBandDecoder::band2_Click);

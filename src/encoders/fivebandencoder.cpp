@@ -129,7 +129,9 @@ FiveBandEncoder::FiveBandEncoder()
     m_multiplierBandName = control<Label>("Label13");
     m_toleranceBandName = control<Label>("Label14");
 
-    setResultControls({m_firstDigit, m_pointAfterFirst, m_secondDigit, m_pointAfterSecond, m_thirdDigit, m_unit, m_tolerance}, m_valueLine);
+    setResultControls({m_firstDigit, m_pointAfterFirst, m_secondDigit, m_pointAfterSecond,
+                       m_thirdDigit, m_unit, m_tolerance},
+                      m_valueLine);
 
     connect(m_firstDigit, &DropDownList::clicked, this, &FiveBandEncoder::number1_Click);
     connect(m_secondDigit, &DropDownList::clicked, this, &FiveBandEncoder::number2_Click);

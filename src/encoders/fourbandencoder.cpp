@@ -114,7 +114,9 @@ FourBandEncoder::FourBandEncoder()
     m_multiplierBandName = control<Label>("Label13");
     m_toleranceBandName = control<Label>("Label14");
 
-    setResultControls({m_pointInFront, m_firstDigit, m_pointOrLetter, m_secondDigit, m_unit, m_tolerance}, m_valueLine);
+    setResultControls(
+            {m_pointInFront, m_firstDigit, m_pointOrLetter, m_secondDigit, m_unit, m_tolerance},
+            m_valueLine);
 
     connect(m_firstDigit, &DropDownList::clicked, this, &FourBandEncoder::number1_Click);
     connect(m_secondDigit, &DropDownList::clicked, this, &FourBandEncoder::number2_Click);

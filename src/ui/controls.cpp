@@ -512,7 +512,8 @@ Line::Line(const ControlDef &def, QWidget *parent)
     setObjectName(QLatin1String(def.name));
     // Both end points lie inside the widget, whichever comes first.
     const QPoint topLeft(std::min(m_line.x1(), m_line.x2()), std::min(m_line.y1(), m_line.y2()));
-    const QPoint bottomRight(std::max(m_line.x1(), m_line.x2()), std::max(m_line.y1(), m_line.y2()));
+    const QPoint bottomRight(std::max(m_line.x1(), m_line.x2()),
+                             std::max(m_line.y1(), m_line.y2()));
     setGeometry(QRect(topLeft, bottomRight));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
