@@ -109,9 +109,11 @@ private slots:
         QVERIFY(menu()->isVisible());
         QTest::qWait(120);
         QCOMPARE(ticks, 0);
-        QCOMPARE(nav::screen(ScreenId::FiveBandDecoder)->control<DropDownList>("band1")->text(), QStringLiteral("grey"));
+        QCOMPARE(nav::screen(ScreenId::FiveBandDecoder)->control<DropDownList>("band1")->text(),
+                 QStringLiteral("grey"));
         menu()->Command2_Click();
-        QCOMPARE(nav::screen(ScreenId::FourBandDecoder)->control<DropDownList>("band1")->text(), QString());
+        QCOMPARE(nav::screen(ScreenId::FourBandDecoder)->control<DropDownList>("band1")->text(),
+                 QString());
     }
 
     void quitClosesEverythingAndEnds()
@@ -171,7 +173,8 @@ private slots:
                 continue;
             const QRect inside = label ? label->contentsRect() : w->rect().adjusted(3, 2, -3, -2);
             const int line = w->fontMetrics().lineSpacing();
-            const int lines = w->fontMetrics().boundingRect(inside, Qt::TextWordWrap, text).height();
+            const int lines
+                    = w->fontMetrics().boundingRect(inside, Qt::TextWordWrap, text).height();
             if (lines / line > std::max(1, inside.height() / line))
                 cut << w->objectName();
         }

@@ -28,7 +28,8 @@ private slots:
             const QRect g = label->geometry();
             if (g.top() < 152 || g.top() >= 360)
                 continue;
-            const int column = int(std::upper_bound(std::begin(rules), std::end(rules), g.left()) - std::begin(rules));
+            const int column = int(std::upper_bound(std::begin(rules), std::end(rules), g.left())
+                                   - std::begin(rules));
             QString &cell = rows[(g.top() - 152) / 16][column];
             QVERIFY2(cell.isEmpty(), qPrintable(label->objectName()));
             cell = label->caption();
@@ -41,8 +42,10 @@ private slots:
             QCOMPARE(r[Swatch], QLatin1String(c.listName));
             QCOMPARE(r[Digit1].trimmed(), c.digit == 0 ? QString() : digit);
             QCOMPARE(r[Digit2].trimmed() + r[Digit3].trimmed(), digit + digit);
-            QCOMPARE(r[Multiplier], c.multiplier ? u'x' + colourcode::toText(*c.multiplier) : QString());
-            QCOMPARE(r[Tolerance].section(u' ', 0, 0), c.tolerance ? QLatin1String(c.tolerance->listText) : QString());
+            QCOMPARE(r[Multiplier],
+                     c.multiplier ? u'x' + colourcode::toText(*c.multiplier) : QString());
+            QCOMPARE(r[Tolerance].section(u' ', 0, 0),
+                     c.tolerance ? QLatin1String(c.tolerance->listText) : QString());
         }
     }
 
@@ -68,7 +71,8 @@ private slots:
     void rulesShowThroughTheTextsAndStayPut()
     {
         // the rule at x 2985 runs through the third digit "0" of the black row
-        QCOMPARE(m_s->grab().toImage().pixelColor(199, 164), QApplication::palette().color(QPalette::WindowText));
+        QCOMPARE(m_s->grab().toImage().pixelColor(199, 164),
+                 QApplication::palette().color(QPalette::WindowText));
         const QRect before = m_s->control<Label>("Label45")->geometry();
         m_s->resize(600, 700);
         QCOMPARE(m_s->control<Label>("Label45")->geometry(), before);

@@ -114,8 +114,10 @@ private slots:
     void lookupIsExact()
     {
         QStringList found;
-        for (const char *name : {"red", "no band", "Red", "RED", "red ", " red", "noband", "", "Gold"})
-            found << (findByListName(QString::fromLatin1(name)) ? QString::fromLatin1(name) : QStringLiteral("-"));
+        for (const char *name :
+             {"red", "no band", "Red", "RED", "red ", " red", "noband", "", "Gold"})
+            found << (findByListName(QString::fromLatin1(name)) ? QString::fromLatin1(name)
+                                                                : QStringLiteral("-"));
         QCOMPARE(found.join(u','), QStringLiteral("red,no band,-,-,-,-,-,-,-"));
     }
 
@@ -129,10 +131,12 @@ private slots:
         t.fraction = QStringLiteral(".1");
         t.multiplier = QStringLiteral("gold"); // no digits: the value "." is no number
         decoderTick(t, 2);
-        QCOMPARE(QStringList({t.value, t.minimum, t.maximum, t.minimumUnit}).join(u' '), QStringLiteral(". 9.5 10.5 ohm"));
+        QCOMPARE(QStringList({t.value, t.minimum, t.maximum, t.minimumUnit}).join(u' '),
+                 QStringLiteral(". 9.5 10.5 ohm"));
         t.magnitude = QStringLiteral("kilo");
         decoderTick(t, 2);
-        QCOMPARE(QStringList({t.scaled, t.minimum, t.maximum, t.maximumUnit}).join(u' '), QStringLiteral("2 1.8 2.2 Kohm"));
+        QCOMPARE(QStringList({t.scaled, t.minimum, t.maximum, t.maximumUnit}).join(u' '),
+                 QStringLiteral("2 1.8 2.2 Kohm"));
         t.d1 = QStringLiteral("1");
         t.d2 = QStringLiteral("0");
         t.multiplier = QStringLiteral("purple"); // no multiplier and no tolerance: F stays ".1"

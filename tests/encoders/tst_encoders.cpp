@@ -120,14 +120,18 @@ private slots:
         choose(e, way);
         for (int n = isFive ? 100 : 10; n <= (isFive ? 999 : 99); ++n) {
             const QString digits = QString::number(n);
-            choose(e, QStringLiteral("number1=%1;number2=%2;tolerance=%3;tick")
-                              .arg(digits[0])
-                              .arg(digits[1])
-                              .arg(QLatin1String(tolerances[n % 5])));
+            choose(e,
+                   QStringLiteral("number1=%1;number2=%2;tolerance=%3;tick")
+                           .arg(digits[0])
+                           .arg(digits[1])
+                           .arg(QLatin1String(tolerances[n % 5])));
             if (isFive)
                 choose(e, QStringLiteral("digit3=%1;tick").arg(digits[2]));
             for (int i = 0; i < names.size(); ++i)
-                choose(d, QStringLiteral("band%1=%2").arg(i + 1).arg(caption(e, qPrintable(names[i])).toLower()));
+                choose(d,
+                       QStringLiteral("band%1=%2")
+                               .arg(i + 1)
+                               .arg(caption(e, qPrintable(names[i])).toLower()));
             tick(d);
             QCOMPARE(rangeOnly(d), rangeOnly(e));
         }

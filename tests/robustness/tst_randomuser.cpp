@@ -66,7 +66,9 @@ public:
                     enabled << l;
             }
             if (auto *l = pick(enabled)) {
-                choose(m_s, l->objectName() + u'=' + l->itemText(int(m_rng.bounded(quint32(l->count())))));
+                choose(m_s,
+                       l->objectName() + u'='
+                               + l->itemText(int(m_rng.bounded(quint32(l->count())))));
                 m_ticked = false;
             }
         } else if (roll < 65) {
@@ -118,7 +120,8 @@ public:
     {
         QStringList lists;
         for (auto *l : m_s->findChildren<DropDownList *>())
-            lists << QStringLiteral("%1=\"%2\"%3").arg(l->objectName(), l->text(), l->isEnabled() ? "" : "(locked)");
+            lists << QStringLiteral("%1=\"%2\"%3")
+                             .arg(l->objectName(), l->text(), l->isEnabled() ? "" : "(locked)");
         return lists.join(u' ');
     }
 
@@ -146,8 +149,10 @@ private:
     {
         const bool five = m_layout.id == ScreenId::FiveBandEncoder;
         auto text = [this](const char *list) { return m_s->control<DropDownList>(list)->text(); };
-        const bool chooser = QStringList{".", "k", "M"}.contains(text("combo1")) || QStringList{".", "k", "M"}.contains(text("Combo2"));
-        const bool unitDecides = !text(five ? "multiplier" : "number3").trimmed().isEmpty() && !chooser;
+        const bool chooser = QStringList{".", "k", "M"}.contains(text("combo1"))
+                || QStringList{".", "k", "M"}.contains(text("Combo2"));
+        const bool unitDecides
+                = !text(five ? "multiplier" : "number3").trimmed().isEmpty() && !chooser;
         if (text("number1").isEmpty() || text("number2").isEmpty() || text("tolerance").isEmpty()
             || (five && text("digit3").isEmpty()) || !(chooser || unitDecides))
             return {};
@@ -165,15 +170,23 @@ private:
         d.d3 = five ? digit(bands[2]) : QString();
         d.multiplier = m;
         d.tolerance = bands.last();
-        const QStringList kilo = five ? QStringList{"brown", "red", "orange"} : QStringList{"red", "orange", "yellow"};
-        const QStringList mega = five ? QStringList{"yellow", "green", "blue"} : QStringList{"green", "blue"};
-        d.magnitude = kilo.contains(m) ? QStringLiteral("kilo") : mega.contains(m) ? QStringLiteral("mega") : QString();
+        const QStringList kilo = five ? QStringList{"brown", "red", "orange"}
+                                      : QStringList{"red", "orange", "yellow"};
+        const QStringList mega
+                = five ? QStringList{"yellow", "green", "blue"} : QStringList{"green", "blue"};
+        d.magnitude = kilo.contains(m) ? QStringLiteral("kilo")
+                : mega.contains(m)     ? QStringLiteral("mega")
+                                       : QString();
         colourcode::decoderTick(d, five ? 3 : 2);
-        const QString decoded = QStringList{d.minimum, d.minimumUnit, d.maximum, d.maximumUnit}.join(u' ').toLower();
-        const QString shown = captions(m_s, {"minvalue", "multimin", "maxvalue", "multimax"}).toLower();
+        const QString decoded = QStringList{d.minimum, d.minimumUnit, d.maximum, d.maximumUnit}
+                                        .join(u' ')
+                                        .toLower();
+        const QString shown
+                = captions(m_s, {"minvalue", "multimin", "maxvalue", "multimax"}).toLower();
         ++m_crossChecks;
         if (decoded != shown)
-            return QStringLiteral("bands %1 read back as %2, screen shows %3").arg(bands.join(u','), decoded, shown);
+            return QStringLiteral("bands %1 read back as %2, screen shows %3")
+                    .arg(bands.join(u','), decoded, shown);
         return {};
     }
 
@@ -205,20 +218,28 @@ private slots:
     void screen()
     {
         QFETCH(int, layout);
-        const int actions = qEnvironmentVariableIsSet("OHMARA_RANDOM_ACTIONS") ? qEnvironmentVariableIntValue("OHMARA_RANDOM_ACTIONS") : 20000;
+        const int actions = qEnvironmentVariableIsSet("OHMARA_RANDOM_ACTIONS")
+                ? qEnvironmentVariableIntValue("OHMARA_RANDOM_ACTIONS")
+                : 20000;
         bool ok = false;
-        const quint32 seed = qEnvironmentVariable("OHMARA_SEED").toUInt(&ok) + (ok ? 0 : 20261206u) + quint32(layout);
+        const quint32 seed = qEnvironmentVariable("OHMARA_SEED").toUInt(&ok) + (ok ? 0 : 20261206u)
+                + quint32(layout);
         qInfo("seed %u, %d actions", seed, actions);
         randomuser::RandomUser user(randomuser::kLayouts[layout], seed);
         for (int i = 0; i < actions; ++i) {
             user.act();
             const QString wrong = user.check();
-            QVERIFY2(wrong.isEmpty(), qPrintable(QStringLiteral("seed %1, action %2: %3 [%4]").arg(seed).arg(i).arg(wrong, user.describe())));
+            QVERIFY2(wrong.isEmpty(),
+                     qPrintable(QStringLiteral("seed %1, action %2: %3 [%4]")
+                                        .arg(seed)
+                                        .arg(i)
+                                        .arg(wrong, user.describe())));
             if (i % 1000 == 0)
                 screentest::settle();
         }
         if (!randomuser::kLayouts[layout].names.isEmpty())
-            QVERIFY2(user.crossChecks() > actions / 100, "too few states read back through the decoder");
+            QVERIFY2(user.crossChecks() > actions / 100,
+                     "too few states read back through the decoder");
         screentest::unloadAll();
     }
 };

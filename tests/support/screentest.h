@@ -43,7 +43,8 @@ inline void choose(Screen *s, const QString &choices)
         }
         const qsizetype eq = choice.indexOf(u'=');
         auto *list = s->control<DropDownList>(qPrintable(choice.left(eq)));
-        const int index = list->findText(choice.mid(eq + 1), Qt::MatchExactly | Qt::MatchCaseSensitive);
+        const int index
+                = list->findText(choice.mid(eq + 1), Qt::MatchExactly | Qt::MatchCaseSensitive);
         QVERIFY2(index >= 0 && list->isEnabled(), qPrintable(choice));
         list->setCurrentIndex(index);
         emit list->activated(index);
@@ -66,7 +67,7 @@ inline QString colour(Screen *s, const char *name)
 {
     const QRect r = s->control<QWidget>(name)->geometry();
     const QColor c = s->grab(r).toImage().pixelColor(QPoint(r.width() - 3, r.height() / 2)
-                                                      * s->devicePixelRatio());
+                                                     * s->devicePixelRatio());
     return QStringLiteral("%1,%2,%3").arg(c.red()).arg(c.green()).arg(c.blue());
 }
 

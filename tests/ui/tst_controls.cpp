@@ -87,14 +87,17 @@ private slots:
             QWidget *w = s->control<QWidget>(def.name);
             QCOMPARE(w->isHidden(), bool(def.flags & Flag::Hidden));
             if (auto *line = qobject_cast<Line *>(w))
-                QCOMPARE(line->line(), QLine(designed.topLeft(), QPoint(designed.width(), designed.height())));
+                QCOMPARE(line->line(),
+                         QLine(designed.topLeft(), QPoint(designed.width(), designed.height())));
             else if (def.kind != Kind::Image || def.flags & Flag::Stretch)
                 QVERIFY2(w->geometry() == designed, def.name);
             if (auto *label = qobject_cast<Label *>(w)) {
                 QCOMPARE(label->caption(), QLatin1String(def.caption));
                 QCOMPARE(label->autoFillBackground(), !(def.flags & Flag::Transparent));
-                QCOMPARE(label->palette().color(QPalette::Window), expected(def.backColour, QPalette::Button));
-                QCOMPARE(label->palette().color(QPalette::WindowText), expected(def.foreColour, QPalette::ButtonText));
+                QCOMPARE(label->palette().color(QPalette::Window),
+                         expected(def.backColour, QPalette::Button));
+                QCOMPARE(label->palette().color(QPalette::WindowText),
+                         expected(def.foreColour, QPalette::ButtonText));
                 QCOMPARE(label->frameShape() == QFrame::Box, bool(def.flags & Flag::Border));
             }
             if (auto *button = qobject_cast<CommandButton *>(w))
@@ -114,7 +117,8 @@ private slots:
                 stops.push_back(&def);
         }
         // Tab goes through the controls that take the focus in the order of their tab index.
-        std::stable_sort(stops.begin(), stops.end(), [](auto *a, auto *b) { return a->tabIndex < b->tabIndex; });
+        std::stable_sort(stops.begin(), stops.end(),
+                         [](auto *a, auto *b) { return a->tabIndex < b->tabIndex; });
         QWidget *w = stops.empty() ? nullptr : s->control<QWidget>(stops.front()->name);
         for (const ControlDef *def : stops) {
             QCOMPARE(w->objectName(), QLatin1String(def->name));
