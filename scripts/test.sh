@@ -28,9 +28,9 @@ for proc in /proc/[0-9]*; do
     [ "$pid" = $$ ] || [ "$pid" = "$BASHPID" ] && continue
     read -r -a stat <"$proc/stat" 2>/dev/null || continue
     [ "${stat[2]}" = Z ] && continue
-    while IFS= read -r -d '' variable; do
+    { while IFS= read -r -d '' variable; do
         [ "$variable" = "OHMARA_TEST_RUN=$OHMARA_TEST_RUN" ] && left+=("$pid") && break
-    done <"$proc/environ" 2>/dev/null || true
+    done <"$proc/environ"; } 2>/dev/null || true
 done
 if [ ${#left[@]} -gt 0 ]; then
     echo "FAIL: processes started by the tests are still running:"

@@ -7,8 +7,11 @@
 
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
+#include <vector>
 
 namespace ui::desktop {
 namespace {
@@ -35,7 +38,7 @@ xcb_atom_t atom(xcb_connection_t *c, const char *name)
             xcb_intern_atom_reply(c, xcb_intern_atom(c, false, uint16_t(strlen(name)), name),
                                   nullptr),
             &std::free);
-    return reply ? reply->atom : XCB_ATOM_NONE;
+    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
 }
 
 // The 32-bit values of a window's property; empty when it has none.

@@ -152,34 +152,6 @@ private slots:
         QTEST(loadedScreens(), "loaded");
         QTEST(ends, "ended");
     }
-
-    // Every caption fits its control: no line of it is cut at the bottom.
-    void noCaptionIsCut_data()
-    {
-        QTest::addColumn<int>("screen");
-        for (int i = 0; i < kScreenCount; ++i)
-            row(qPrintable(QString::number(i)), i);
-    }
-    void noCaptionIsCut()
-    {
-        QFETCH(int, screen);
-        nav::show(ScreenId(screen));
-        QStringList cut;
-        for (QWidget *w : nav::screen(ScreenId(screen))->findChildren<QWidget *>()) {
-            auto *label = qobject_cast<Label *>(w);
-            auto *button = qobject_cast<CommandButton *>(w);
-            const QString text = label ? label->caption() : button ? button->text() : QString();
-            if (text.trimmed().isEmpty() || w->isHidden())
-                continue;
-            const QRect inside = label ? label->contentsRect() : w->rect().adjusted(3, 2, -3, -2);
-            const int line = w->fontMetrics().lineSpacing();
-            const int lines
-                    = w->fontMetrics().boundingRect(inside, Qt::TextWordWrap, text).height();
-            if (lines / line > std::max(1, inside.height() / line))
-                cut << w->objectName();
-        }
-        QCOMPARE(cut, QStringList());
-    }
 };
 
 OHMARA_WIDGET_TEST_MAIN(TestNavigation)
