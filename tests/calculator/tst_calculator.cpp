@@ -38,6 +38,7 @@ private slots:
         row("blanks around", "series resistors", " 100 ", "220  ", "320");
         row("negative", "parallel resistors", "-2.5", "1", "1.66666666666667");
         row("15 digits", "series resistors", "1E15", "1", "1E+15");
+        row("65 characters", "series resistors", "10000000000000000000000000000000000000000000000000000000000000000", "1", "1E+64");
         row("nearly 1", "parallel resistors", "1E15", "1", "0.999999999999999");
         row("zero sum", "series resistors", "5", "-5", "0");
         row("zero in parallel", "parallel resistors", "0", "5", "5");

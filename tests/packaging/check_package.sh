@@ -1,48 +1,39 @@
 #!/bin/bash
-# Installs into a scratch root and builds the .deb, then checks both as a desktop would:
-# the launcher entry, the icons, the AppStream metadata and the package's dependencies.
+# Installs into a scratch root and builds the .deb, then checks both as a desktop would: the
+# launcher entry, the icons, the AppStream metadata and the package's dependencies.
 set -u
 build=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 id=org.ohmara.Ohmara
+files=(bin/ohmara share/applications/$id.desktop share/metainfo/$id.metainfo.xml)
 
 DESTDIR="$work/root" cmake --install "$build" --prefix /usr >/dev/null || fail "install"
 root="$work/root/usr"
-for f in bin/ohmara share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
-         share/icons/hicolor/{32x32,48x48,64x64,128x128,256x256}/apps/$id.png; do
-    [ -f "$root/$f" ] || fail "not installed: $f"
+for size in 32 48 64 128 256; do
+    files+=(share/icons/hicolor/${size}x$size/apps/$id.png)
+    file "$root/${files[-1]}" | grep -q "$size x $size" || fail "no ${size}x$size icon"
 done
-[ -x "$root/bin/ohmara" ] || fail "program not executable"
+[ -x "$root/bin/ohmara" ] || fail "program not installed"
 
 # no errors, no warnings (hints and infos are advice only)
 out=$(desktop-file-validate "$root/share/applications/$id.desktop" 2>&1)
 echo "$out" | grep -qiE 'error|warning' && fail "desktop entry: $out"
-out=$(appstreamcli validate --no-net "$root/share/metainfo/$id.metainfo.xml" 2>&1) \
-    || fail "metainfo: $out"
+out=$(appstreamcli validate --no-net "$root/share/metainfo/$id.metainfo.xml" 2>&1) || fail "metainfo: $out"
 echo "$out" | grep -qE '^[EW]:' && fail "metainfo: $out"
 grep -q "^Exec=ohmara$" "$root/share/applications/$id.desktop" || fail "Exec does not start the program"
 grep -q "^Icon=$id$" "$root/share/applications/$id.desktop" || fail "Icon is not the installed one"
 
-# each icon is the size its folder says
-for size in 32 48 64 128 256; do
-    file "$root/share/icons/hicolor/${size}x$size/apps/$id.png" | grep -q "$size x $size" \
-        || fail "icon ${size}x$size has another size"
-done
-
-(cd "$work" && cpack --config "$build/CPackConfig.cmake" -B "$work/deb" >/dev/null 2>&1) \
-    || fail "cpack"
+(cd "$work" && cpack --config "$build/CPackConfig.cmake" -B "$work/deb" >/dev/null 2>&1) || fail "cpack"
 deb=$(ls "$work"/deb/*.deb 2>/dev/null | head -1)
-[ -n "$deb" ] || fail "no .deb built"
-info=$(dpkg-deb -I "$deb")
+info=$(dpkg-deb -I "$deb") || fail "no .deb built"
 for dep in libqt6widgets6 libqt6gui6 libqt6core6 fonts-liberation2 qt6-qpa-plugins; do
     echo "$info" | grep -E '^ Depends:' | grep -q "$dep" || fail "the package does not depend on $dep"
 done
 echo "$info" | grep -q '^ Package: ohmara$' || fail "package name"
 contents=$(dpkg-deb -c "$deb")
-for f in ./usr/bin/ohmara ./usr/share/applications/$id.desktop \
-         ./usr/share/metainfo/$id.metainfo.xml ./usr/share/icons/hicolor/32x32/apps/$id.png; do
-    echo "$contents" | grep -q " $f\$" || fail "not in the package: $f"
+for f in "${files[@]}"; do
+    echo "$contents" | grep -q " ./usr/$f\$" || fail "not in the package: $f"
 done
 echo "1 passed, 0 failed"

@@ -205,23 +205,6 @@ private slots:
         QCOMPARE(list->text() + QString::number(seen.size()), QStringLiteral("no band5"));
     }
 
-    void keysPressButtonsAndMoveTheFocus()
-    {
-        auto *button = m_screen->control<CommandButton>("button");
-        QSignalSpy clicks(button, &CommandButton::clicked);
-        for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter})
-            QTest::keyClick(button, key);
-        QCOMPARE(clicks.count(), 3);
-        QApplication::setActiveWindow(m_screen);
-        QStringList order;
-        for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Backtab}) {
-            order << QApplication::focusWidget()->objectName();
-            QTest::keyClick(QApplication::focusWidget(), key);
-        }
-        order << QApplication::focusWidget()->objectName();
-        QCOMPARE(order.join(u' '), QStringLiteral("list button box list box"));
-    }
-
     void timersNeverBurst()
     {
         Timer *timer = m_screen->timer("fast");
@@ -235,19 +218,6 @@ private slots:
         while (clock.elapsed() < 400)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         QVERIFY2(ticks >= 3 && ticks <= 11, qPrintable(QString::number(ticks)));
-    }
-
-    void timersStopAndStart()
-    {
-        Timer *timer = m_screen->timer("fast");
-        QSignalSpy ticks(timer, &Timer::ticked);
-        QVERIFY(ticks.wait(200));
-        timer->setEnabled(false);
-        ticks.clear();
-        QTest::qWait(120);
-        QCOMPARE(ticks.count(), 0);
-        timer->setEnabled(true);
-        QVERIFY(ticks.wait(200));
     }
 
     void aChoiceTicksOnceRightAfterIt()

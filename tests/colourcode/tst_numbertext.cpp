@@ -1,15 +1,10 @@
-// The colour code model without any window: the number conversions, the exact colour lookup,
-// and the step rule of the decoders' computation.
+// The number conversions every computing screen shares, without any window.
 
-#include "colourcode/bandcolour.h"
-#include "colourcode/decodedvalue.h"
 #include "colourcode/numbertext.h"
 
 #include <QTest>
 
 #include <limits>
-
-using namespace colourcode;
 
 template<class... Columns>
 void row(const char *name, const Columns &...columns)
@@ -17,7 +12,7 @@ void row(const char *name, const Columns &...columns)
     (QTest::newRow(name) << ... << columns);
 }
 
-class TestColourCode : public QObject
+class TestNumberText : public QObject
 {
     Q_OBJECT
 private slots:
@@ -38,6 +33,8 @@ private slots:
         row("exponent upper negative", "4.7E-6", true, 4.7e-6);
         row("exponent plus", "1E+15", true, 1e15);
         row("largest double", "1.7976931348623157e308", true, std::numeric_limits<double>::max());
+        row("65 characters", "10000000000000000000000000000000000000000000000000000000000000000", true, 1e64);
+        row("long and small", "0.00000000000000000000000000000000000000000000000000000000000000047", true, 4.7e-64);
         row("point alone", ".", false, 0.0);
         row("empty", "", false, 0.0);
         row("blanks only", "   ", false, 0.0);
@@ -110,42 +107,7 @@ private slots:
         std::setlocale(LC_ALL, "C");
         QLocale::setDefault(QLocale::c());
     }
-
-    void lookupIsExact()
-    {
-        QStringList found;
-        for (const char *name :
-             {"red", "no band", "Red", "RED", "red ", " red", "noband", "", "Gold"})
-            found << (findByListName(QString::fromLatin1(name)) ? QString::fromLatin1(name)
-                                                                : QStringLiteral("-"));
-        QCOMPARE(found.join(u','), QStringLiteral("red,no band,-,-,-,-,-,-,-"));
-    }
-
-    // A step that cannot be computed leaves its text as the previous tick left it.
-    void failedStepsKeepTheirText()
-    {
-        DecoderTexts t;
-        t.minimum = QStringLiteral("9.5");
-        t.maximum = QStringLiteral("10.5");
-        t.scaled = QStringLiteral("2");
-        t.fraction = QStringLiteral(".1");
-        t.multiplier = QStringLiteral("gold"); // no digits: the value "." is no number
-        decoderTick(t, 2);
-        QCOMPARE(QStringList({t.value, t.minimum, t.maximum, t.minimumUnit}).join(u' '),
-                 QStringLiteral(". 9.5 10.5 ohm"));
-        t.magnitude = QStringLiteral("kilo");
-        decoderTick(t, 2);
-        QCOMPARE(QStringList({t.scaled, t.minimum, t.maximum, t.maximumUnit}).join(u' '),
-                 QStringLiteral("2 1.8 2.2 Kohm"));
-        t.d1 = QStringLiteral("1");
-        t.d2 = QStringLiteral("0");
-        t.multiplier = QStringLiteral("purple"); // no multiplier and no tolerance: F stays ".1"
-        t.magnitude.clear();
-        t.tolerance = QStringLiteral("purple");
-        decoderTick(t, 2);
-        QCOMPARE(QStringList({t.minimum, t.maximum}).join(u' '), QStringLiteral("9 11"));
-    }
 };
 
-QTEST_APPLESS_MAIN(TestColourCode)
-#include "tst_colourcode.moc"
+QTEST_APPLESS_MAIN(TestNumberText)
+#include "tst_numbertext.moc"
