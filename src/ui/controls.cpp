@@ -131,13 +131,20 @@ QAccessibleInterface *accessibleFor(const QString &, QObject *object)
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
     if (auto *list = qobject_cast<DropDownList *>(object))
         return new ListAccessible(list);
+    if (auto *announcer = qobject_cast<Announcer *>(object))
+        return new QAccessibleWidget(announcer, QAccessible::Notification);
     return nullptr;
+}
+
+void installAccessibleFactory()
+{
+    static const bool installed = (QAccessible::installFactory(accessibleFor), true);
+    Q_UNUSED(installed);
 }
 
 void nameForScreenReaders(QWidget *control, const ControlDef &def)
 {
-    static const bool installed = (QAccessible::installFactory(accessibleFor), true);
-    Q_UNUSED(installed);
+    installAccessibleFactory();
     if (def.accessibleName)
         control->setAccessibleName(QLatin1String(def.accessibleName));
 }
@@ -524,6 +531,23 @@ void Line::paintEvent(QPaintEvent *)
     QPainter p(this);
     p.setPen(QPen(palette().color(QPalette::WindowText), 1)); // one logical pixel
     p.drawLine(m_line.translated(-pos()));
+}
+
+Announcer::Announcer(QWidget *parent)
+    : QWidget(parent)
+{
+    installAccessibleFactory();
+    setGeometry(0, 0, 0, 0);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    hide();
+}
+
+void Announcer::announce(const QString &text)
+{
+    setAccessibleName(text);
+    hide();
+    show();
 }
 
 QObject *createControl(const ControlDef &def, QWidget *parent)

@@ -191,6 +191,16 @@ private:
     QLine m_line;
 };
 
+// Nothing to see: a notice that a screen reader speaks each time it is shown, whatever has the
+// focus, as a polite announcement.
+class Announcer : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Announcer(QWidget *parent);
+    void announce(const QString &text);
+};
+
 class Frame : public QFrame
 {
     Q_OBJECT

@@ -157,6 +157,8 @@ void Screen::setResultControls(std::vector<QWidget *> producers, QWidget *result
 {
     m_resultProducers = std::move(producers);
     m_resultArea = resultArea;
+    for (int i = 0; i < 3; ++i)
+        m_announcers.push_back(new Announcer(this));
 }
 
 void Screen::offerResult(const QString &text)
@@ -168,6 +170,11 @@ void Screen::offerResult(const QString &text)
         w->setAccessibleDescription(text);
     if (m_resultArea)
         m_resultArea->setAccessibleName(text);
+    // The description's own change is not spoken by every screen reader.
+    if (!m_announcers.empty() && !text.isEmpty()) {
+        m_announcers[m_nextAnnouncer]->announce(text);
+        m_nextAnnouncer = (m_nextAnnouncer + 1) % m_announcers.size();
+    }
 }
 
 void Screen::stopTimers()

@@ -55,8 +55,8 @@ public:
 
 protected:
     // What the screen has computed, as one text for screen readers: the description of the
-    // controls that produce it, where "where am I" finds it and its change is spoken, and the
-    // name of the result area. Offered again only when it changes.
+    // controls that produce it, where "where am I" finds it, and the name of the result area;
+    // announced, without moving the focus, only when it changes.
     void offerResult(const QString &text);
     void setResultControls(std::vector<QWidget *> producers, QWidget *resultArea);
 
@@ -88,6 +88,10 @@ private:
     std::vector<QWidget *> m_tabOrder;
     std::vector<QWidget *> m_resultProducers;
     QWidget *m_resultArea = nullptr;
+    // A few, in turn: a screen reader reads each one's text after it shows, by when the next
+    // result may already be out.
+    std::vector<Announcer *> m_announcers;
+    size_t m_nextAnnouncer = 0;
     QString m_offeredResult;
     bool m_placed = false;
     bool m_focused = false;

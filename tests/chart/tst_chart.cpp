@@ -65,7 +65,7 @@ private slots:
     void swatches()
     {
         QFETCH(QString, label);
-        QTEST(colour(m_s, qPrintable(label)), "colour");
+        QTEST(shown(m_s, {label}, true), "colour");
     }
 
     void rulesShowThroughTheTextsAndStayPut()

@@ -16,7 +16,7 @@ const QStringList kFiveNames{"Label11", "Label12", "Label25", "Label13", "Label1
 // The range in lower case: the decoders write "Kohm" where the five-band encoder writes "kohm".
 QString rangeOnly(Screen *s)
 {
-    return captions(s, {"minvalue", "multimin", "maxvalue", "multimax"}).toLower();
+    return shown(s, {"minvalue", "multimin", "maxvalue", "multimax"}).toLower();
 }
 
 } // namespace
@@ -38,10 +38,10 @@ private slots:
         QTest::addColumn<QString>("range");
         QTest::addColumn<QString>("locked");
         // clang-format off
-        row("untouched", four, "tick", "- - - -", "255,255,192 255,255,192 255,255,192 255,255,192", " ", "    ", "");
-        row("only 5%", four, "tolerance=5%;tick", "- - - Gold", "255,255,192 255,255,192 255,255,192 192,192,1", " 5%", "    5%", "");
+        row("untouched", four, "tick", "- - - -", "255,255,192 255,255,192 255,255,192 255,255,192", " ", "- - - - -", "");
+        row("only 5%", four, "tolerance=5%;tick", "- - - Gold", "255,255,192 255,255,192 255,255,192 192,192,1", " 5%", "- - - - 5%", "");
         row("47 Kohm 5%", four, "number1=4;number2=7;number3= Kohm;tolerance=5%;tick", "Yellow Purple Orange Gold", "255,255,1 255,0,255 255,128,1 192,192,1", "47 Kohm 5%", "44.65 Kohm 49.35 Kohm 5%", "");
-        row("unit painted by Timer2", four, "number1=4;number2=7;number3= Kohm;tolerance=5%", "Yellow Purple - Gold", "255,255,1 255,0,255 255,255,192 192,192,1", "", "    ", "");
+        row("unit painted by Timer2", four, "number1=4;number2=7;number3= Kohm;tolerance=5%", "Yellow Purple - Gold", "255,255,1 255,0,255 255,255,192 192,192,1", "", "- - - - -", "");
         row("then k", four, "number1=4;number2=7;number3= Kohm;tolerance=5%;tick;combo1=k;tick", "Yellow Purple Red Gold", "255,255,1 255,0,255 255,0,0 192,192,1", "4.7 Kohms 5%", "4.465 Kohm 4.935 Kohm 5%", "Combo2 number3 Timer2");
         row("then blank, before Timer2", four, "number1=4;number2=7;number3= Kohm;tolerance=5%;tick;combo1=k;combo1= ", "Yellow Purple - Gold", "255,255,1 255,0,255 255,255,192 192,192,1", "47 Kohm 5%", "44.65 Kohm 49.35 Kohm 5%", "");
         row("then blank, Timer2 ticked", four, "number1=4;number2=7;number3= Kohm;tolerance=5%;combo1=k;combo1= ;tick", "Yellow Purple Orange Gold", "255,255,1 255,0,255 255,128,1 192,192,1", "47 Kohm 5%", "44.65 Kohm 49.35 Kohm 5%", "");
@@ -64,9 +64,9 @@ private slots:
         row("five 12.3", five, "number1=1;number2=2;digit3=3;multiplier= Mohm;tolerance=5%;tick;combo1=.;tick", "Brown Red Orange Gold Gold", "128,64,64 255,0,1 255,128,1 192,192,1 192,192,1", "12.3 ohms 5%", "11.685 ohm 12.915 ohm 5%", "Combo2 multiplier Timer2");
         row("five 12k3", five, "number1=1;number2=2;digit3=3;multiplier= Mohm;tolerance=5%;tick;combo1=k;tick", "Brown Red Orange Red Gold", "128,64,64 255,0,1 255,128,1 255,0,0 192,192,1", "12.3 Kohms 5%", "11.685 Kohm 12.915 Kohm 5%", "Combo2 multiplier Timer2");
         row("five 12M3", five, "number1=1;number2=2;digit3=3;multiplier= Mohm;tolerance=5%;tick;combo1=M;tick", "Brown Red Orange Green Gold", "128,64,64 255,0,1 255,128,1 0,255,0 192,192,1", "12.3 Mohms 5%", "11.685 Mohm 12.915 Mohm 5%", "Combo2 multiplier Timer2");
-        row("five first released", five, "multiplier= Mohm;Combo2=.;Combo2= ;tick", "- - - - -", "128,128,255 128,128,255 128,128,255 128,128,255 128,128,255", "  ", "    ", "");
-        row("five second released", five, "multiplier= Mohm;tick;combo1= ", "- - - - -", "128,128,255 128,128,255 128,128,255 128,128,255 128,128,255", " Mohm ", " Mohm  Mohm ", "");
-        row("five second released, ticked", five, "multiplier= Mohm;combo1= ;tick", "- - - blue -", "128,128,255 128,128,255 128,128,255 0,0,255 128,128,255", " Mohm ", " Mohm  Mohm ", "");
+        row("five first released", five, "multiplier= Mohm;Combo2=.;Combo2= ;tick", "- - - - -", "128,128,255 128,128,255 128,128,255 128,128,255 128,128,255", "  ", "- - - - -", "");
+        row("five second released", five, "multiplier= Mohm;tick;combo1= ", "- - - - -", "128,128,255 128,128,255 128,128,255 128,128,255 128,128,255", " Mohm ", "- Mohm - Mohm -", "");
+        row("five second released, ticked", five, "multiplier= Mohm;combo1= ;tick", "- - - blue -", "128,128,255 128,128,255 128,128,255 0,0,255 128,128,255", " Mohm ", "- Mohm - Mohm -", "");
         // clang-format on
     }
     void encode()
@@ -75,8 +75,8 @@ private slots:
         QFETCH(QString, choices);
         Screen *s = open(ScreenId(screen));
         choose(s, choices);
-        QTEST(captions(s, screen == four ? kFourNames : kFiveNames), "names");
-        QTEST(colours(s, screen == four ? kFourBands : kFiveBands), "paints");
+        QTEST(shown(s, screen == four ? kFourNames : kFiveNames), "names");
+        QTEST(shown(s, screen == four ? kFourBands : kFiveBands, true), "paints");
         QTEST(caption(s, "Label15"), "value");
         QTEST(range(s, "Label21"), "range");
         QTEST(locked(s), "locked");
@@ -146,7 +146,7 @@ private slots:
         QVERIFY(!nav::screen(ScreenId::FourBandEncoder));
         s = open(ScreenId::FourBandEncoder);
         tick(s);
-        QCOMPARE(captions(s, kFourNames), QStringLiteral("- - - -"));
+        QCOMPARE(shown(s, kFourNames), QStringLiteral("- - - -"));
         QCOMPARE(locked(s), QString());
     }
 };

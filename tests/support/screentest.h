@@ -62,29 +62,19 @@ inline QString caption(Screen *s, const char *name)
     return s->control<Label>(name)->caption();
 }
 
-// The colour the user sees in a control, right of any text it has: "r,g,b".
-inline QString colour(Screen *s, const char *name)
-{
-    const QRect r = s->control<QWidget>(name)->geometry();
-    const QColor c = s->grab(r).toImage().pixelColor(QPoint(r.width() - 3, r.height() / 2)
-                                                     * s->devicePixelRatio());
-    return QStringLiteral("%1,%2,%3").arg(c.red()).arg(c.green()).arg(c.blue());
-}
-
-inline QString colours(Screen *s, const QStringList &names)
-{
-    QStringList out;
-    for (const QString &name : names)
-        out << colour(s, qPrintable(name));
-    return out.join(u' ');
-}
-
-// Texts shown by labels, left to right, "-" for an empty one.
-inline QString captions(Screen *s, const QStringList &names)
+// What controls show, left to right: their captions ("-" for none), or with colours = true the
+// colour the user sees right of any text, "r,g,b".
+inline QString shown(Screen *s, const QStringList &names, bool colours = false)
 {
     QStringList out;
     for (const QString &name : names) {
-        const QString text = caption(s, qPrintable(name));
+        const QRect r = s->control<QWidget>(qPrintable(name))->geometry();
+        const QColor c = colours ? s->grab(r).toImage().pixelColor(
+                                 QPoint(r.width() - 3, r.height() / 2) * s->devicePixelRatio())
+                                 : QColor();
+        const QString text = colours
+                ? QStringLiteral("%1,%2,%3").arg(c.red()).arg(c.green()).arg(c.blue())
+                : caption(s, qPrintable(name));
         out << (text.isEmpty() ? QStringLiteral("-") : text);
     }
     return out.join(u' ');
@@ -93,9 +83,7 @@ inline QString captions(Screen *s, const QStringList &names)
 // The range boxes: minimum, its unit, maximum, its unit, tolerance.
 inline QString range(Screen *s, const char *tolerance)
 {
-    return QStringList{caption(s, "minvalue"), caption(s, "multimin"), caption(s, "maxvalue"),
-                       caption(s, "multimax"), caption(s, tolerance)}
-            .join(u' ');
+    return shown(s, {"minvalue", "multimin", "maxvalue", "multimax", QLatin1String(tolerance)});
 }
 
 // The lists and timers that are switched off, in design order.
