@@ -58,18 +58,13 @@ private slots:
         row("frame", "Frame1", 0, 0, "Form1");
         row("photograph", "Image1", 0, 0, "Form1");
         row("logo", "imgLogo", 0, 0, "Form1");
-        row("release label", "Label1", 0, 0, "Form1");
-        row("credit label", "Label2", 0, 0, "Form1");
         row("fun label", "Label3", 0, 0, "Form1");
         row("five band label", "Label4", 0, 0, "frmSplash");
         row("letter", "", int(Qt::Key_A), 0, "Form1");
-        row("space", "", int(Qt::Key_Space), 0, "Form1");
-        row("enter", "", int(Qt::Key_Return), 0, "Form1");
         row("escape", "", int(Qt::Key_Escape), 0, "Form1");
         row("backspace", "", int(Qt::Key_Backspace), 0, "Form1");
         row("ctrl+c", "", int(Qt::Key_C), int(Qt::ControlModifier), "Form1");
         row("shift alone", "", int(Qt::Key_Shift), int(Qt::ShiftModifier), "frmSplash");
-        row("alt alone", "", int(Qt::Key_Alt), int(Qt::AltModifier), "frmSplash");
         row("arrow", "", int(Qt::Key_Left), 0, "frmSplash");
         row("function key", "", int(Qt::Key_F1), 0, "frmSplash");
         // clang-format on
@@ -124,33 +119,6 @@ private slots:
         click(menu()->control<CommandButton>("Command4"));
         QCOMPARE(loadedScreens(), QString());
         QCOMPARE(ends, 1);
-    }
-
-    // The design has no close button; a close forced by the desktop does what the screen's own
-    // way out does.
-    void desktopCloseActsAsTheWayOut_data()
-    {
-        QTest::addColumn<int>("screen");
-        QTest::addColumn<QString>("loaded");
-        QTest::addColumn<int>("ended");
-        // clang-format off
-        row("splash", int(ScreenId::Splash), "Form1", 0);
-        row("decoder", int(ScreenId::FourBandDecoder), "Form1", 0);
-        row("five-band encoder", int(ScreenId::FiveBandEncoder), "Form1", 0);
-        row("menu", int(ScreenId::Menu), "", 1);
-        // clang-format on
-    }
-    void desktopCloseActsAsTheWayOut()
-    {
-        QFETCH(int, screen);
-        if (ScreenId(screen) != ScreenId::Splash) {
-            nav::leaveSplash();
-            nav::open(ScreenId(screen));
-        }
-        QVERIFY(!nav::screen(ScreenId(screen))->close());
-        settle();
-        QTEST(loadedScreens(), "loaded");
-        QTEST(ends, "ended");
     }
 };
 

@@ -49,25 +49,6 @@ private slots:
         }
     }
 
-    void swatches_data()
-    {
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<QString>("colour");
-        // clang-format off
-        row("black", "Label3", "0,0,0");
-        row("orange", "Label6", "255,128,0");
-        row("green", "Label8", "0,192,0");
-        row("grey", "Label11", "64,64,64");
-        row("silver", "Label17", "176,176,176");
-        row("no band", "Label18", "255,255,192");
-        // clang-format on
-    }
-    void swatches()
-    {
-        QFETCH(QString, label);
-        QTEST(shown(m_s, {label}, true), "colour");
-    }
-
     void rulesShowThroughTheTextsAndStayPut()
     {
         // the rule at x 2985 runs through the third digit "0" of the black row

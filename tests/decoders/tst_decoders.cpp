@@ -100,30 +100,6 @@ private slots:
         choose(s, QStringLiteral("band1=red;band2=red;band3=black;band4=silver;band5=brown"));
         QTRY_COMPARE(range(s, "Label29"), QStringLiteral("2.178 ohm 2.222 ohm 1"));
     }
-
-    void aTickThatChangesNothingRepaintsNothing()
-    {
-        Screen *s = open(ScreenId::FourBandDecoder);
-        choose(s, QStringLiteral("band1=brown;band2=black;band3=red;band4=gold;tick"));
-        QVERIFY(QTest::qWaitForWindowExposed(s));
-        QCoreApplication::processEvents();
-        struct PaintCounter : QObject
-        {
-            int paints = 0;
-            bool eventFilter(QObject *, QEvent *e) override
-            {
-                paints += e->type() == QEvent::Paint || e->type() == QEvent::UpdateRequest;
-                return false;
-            }
-        } counter;
-        for (QWidget *w : s->findChildren<QWidget *>())
-            w->installEventFilter(&counter);
-        s->installEventFilter(&counter);
-        for (int i = 0; i < 5; ++i)
-            tick(s);
-        QCoreApplication::processEvents();
-        QCOMPARE(counter.paints, 0);
-    }
 };
 
 OHMARA_WIDGET_TEST_MAIN(TestDecoders)

@@ -136,19 +136,6 @@ private slots:
             QCOMPARE(rangeOnly(d), rangeOnly(e));
         }
     }
-
-    void backAndReopenStartsAfresh()
-    {
-        Screen *s = open(ScreenId::FourBandEncoder);
-        choose(s, QStringLiteral("number1=4;combo1=k;tick"));
-        QTest::mouseClick(s->control<CommandButton>("Command2"), Qt::LeftButton);
-        settle();
-        QVERIFY(!nav::screen(ScreenId::FourBandEncoder));
-        s = open(ScreenId::FourBandEncoder);
-        tick(s);
-        QCOMPARE(shown(s, kFourNames), QStringLiteral("- - - -"));
-        QCOMPARE(locked(s), QString());
-    }
 };
 
 OHMARA_WIDGET_TEST_MAIN(TestEncoders)

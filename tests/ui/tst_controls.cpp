@@ -205,21 +205,6 @@ private slots:
         QCOMPARE(list->text() + QString::number(seen.size()), QStringLiteral("no band5"));
     }
 
-    void timersNeverBurst()
-    {
-        Timer *timer = m_screen->timer("fast");
-        int ticks = 0;
-        connect(timer, &Timer::ticked, this, [&] {
-            ++ticks;
-            QThread::msleep(40);
-        });
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < 400)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QVERIFY2(ticks >= 3 && ticks <= 11, qPrintable(QString::number(ticks)));
-    }
-
     void aChoiceTicksOnceRightAfterIt()
     {
         Timer *timer = m_screen->timer("fast");
