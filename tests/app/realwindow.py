@@ -3,7 +3,9 @@ session the test runs in, used as a user and a screen reader use it.
 
 Usage: realwindow.py PROGRAM desktop|stacking|a11y [WINDOW_MANAGER]"""
 
+import ctypes
 import os
+import signal
 import subprocess
 import sys
 import time
@@ -35,7 +37,9 @@ def wait(predicate, seconds=10.0):
 
 
 def start(*args, **kwargs):
-    children.append(subprocess.Popen(args, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, **kwargs))
+    """A process that ends with this test, however it ends (PR_SET_PDEATHSIG: SIGKILL)."""
+    children.append(subprocess.Popen(args, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                     preexec_fn=lambda: ctypes.CDLL(None).prctl(1, signal.SIGKILL), **kwargs))
     return children[-1]
 
 
@@ -252,6 +256,7 @@ def a11y():
         check(wait(lambda: win(name) is None), "%r closed by keyboard" % name)
 
 
+signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
 try:
     r, w = os.pipe()
     start("Xvfb", "-displayfd", str(w), "-screen", "0", "1280x1024x24", "-nolisten", "tcp", pass_fds=[w])
