@@ -132,15 +132,11 @@ QString Decoder::resultText() const
     if (!m_ohmsWord->isHidden())
         words << m_ohmsWord->caption();
     words.removeAll(QString());
-    QStringList parts{words.join(u' ')};
-    if (!m_percentSign->isHidden())
-        parts << m_percentText->caption() + u' ' + m_percentSign->caption();
-    if (!m_minimum->caption().isEmpty())
-        parts << QLatin1String("minimum ") + m_minimum->caption() + u' ' + m_minimumUnit->caption();
-    if (!m_maximum->caption().isEmpty())
-        parts << QLatin1String("maximum ") + m_maximum->caption() + u' ' + m_maximumUnit->caption();
-    parts.removeAll(QString());
-    return parts.join(QLatin1String(", "));
+    const QString tolerance = m_percentSign->isHidden()
+            ? QString()
+            : m_percentText->caption() + u' ' + m_percentSign->caption();
+    return spokenResult({words.join(u' '), tolerance}, m_minimum, m_minimumUnit, m_maximum,
+                        m_maximumUnit);
 }
 
 void Decoder::back()

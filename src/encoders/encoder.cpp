@@ -97,13 +97,8 @@ void Encoder::writeRange(const RangeTexts &t)
 
 QString Encoder::resultText() const
 {
-    QStringList parts{m_valueLine->caption().trimmed()};
-    if (!m_minimum->caption().isEmpty())
-        parts << QLatin1String("minimum ") + m_minimum->caption() + u' ' + m_minimumUnit->caption();
-    if (!m_maximum->caption().isEmpty())
-        parts << QLatin1String("maximum ") + m_maximum->caption() + u' ' + m_maximumUnit->caption();
-    parts.removeAll(QString());
-    return parts.join(QLatin1String(", "));
+    return spokenResult({m_valueLine->caption().trimmed()}, m_minimum, m_minimumUnit, m_maximum,
+                        m_maximumUnit);
 }
 
 void Encoder::back()

@@ -161,6 +161,17 @@ void Screen::setResultControls(std::vector<QWidget *> producers, QWidget *result
         m_announcers.push_back(new Announcer(this));
 }
 
+QString Screen::spokenResult(QStringList parts, const Label *minimum, const Label *minimumUnit,
+                             const Label *maximum, const Label *maximumUnit)
+{
+    if (!minimum->caption().isEmpty())
+        parts << QLatin1String("minimum ") + minimum->caption() + u' ' + minimumUnit->caption();
+    if (!maximum->caption().isEmpty())
+        parts << QLatin1String("maximum ") + maximum->caption() + u' ' + maximumUnit->caption();
+    parts.removeAll(QString());
+    return parts.join(QLatin1String(", "));
+}
+
 void Screen::offerResult(const QString &text)
 {
     if (text == m_offeredResult)

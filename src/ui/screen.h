@@ -59,6 +59,10 @@ protected:
     // announced, without moving the focus, only when it changes.
     void offerResult(const QString &text);
     void setResultControls(std::vector<QWidget *> producers, QWidget *resultArea);
+    // "4.7 kilo ohms, 5 %, minimum 4.465 Kohm, maximum 4.935 Kohm": the value's parts, then the
+    // range as its boxes show it; empty parts are left out.
+    static QString spokenResult(QStringList parts, const Label *minimum, const Label *minimumUnit,
+                                const Label *maximum, const Label *maximumUnit);
 
     // What a close forced by the desktop (Alt+F4) means on this screen: the back button.
     virtual void closeRequested();
