@@ -1,7 +1,5 @@
-"""The real program on an X display of its own under a real window manager, in the private D-Bus
-session the test runs in, used as a user and a screen reader use it.
-
-Usage: realwindow.py PROGRAM desktop|stacking|a11y [WINDOW_MANAGER]"""
+"""realwindow.py PROGRAM desktop|stacking|a11y [WINDOW_MANAGER]: the real program on an X display
+of its own under a real window manager, in the test's D-Bus session, used as people use it."""
 
 import ctypes
 import os

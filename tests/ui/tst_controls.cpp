@@ -25,7 +25,6 @@ const ControlDef kControls[] = {
         {.name = "boxed", .kind = Kind::Label, .left = 1500, .top = 900, .width = 600, .height = 300, .backColour = 0xFFFFFF, .flags = Flag::Border},
         {.name = "button", .kind = Kind::CommandButton, .left = 600, .top = 300, .width = 900, .height = 300, .caption = "go", .tabIndex = 2},
         {.name = "list", .kind = Kind::DropDownList, .left = 2400, .top = 0, .width = 1200, .height = 315, .tabIndex = 1, .items = kItems},
-        {.name = "box", .kind = Kind::TextBox, .left = 2400, .top = 600, .width = 1200, .height = 285, .caption = "0", .tabIndex = 3},
         {.name = "fast", .kind = Kind::Timer, .interval = 1},
 };
 // clang-format on
