@@ -108,7 +108,8 @@ int main(int argc, char **argv)
     for (const Case &c : cases) {
         navigation::open(c.id);
         Screen *s = navigation::screen(c.id);
-        QTest::qWaitForWindowExposed(s);
+        if (!QTest::qWaitForWindowExposed(s))
+            qFatal("%s was never shown", qPrintable(s->objectName()));
         for (auto [list, item] : c.setup) {
             auto *l = s->control<DropDownList>(list);
             l->setCurrentIndex(l->findText(QLatin1String(item)));

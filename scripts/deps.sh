@@ -4,7 +4,7 @@
 ohmara_packages_build=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev
     fonts-liberation2)
 ohmara_packages_test=(clang-format xvfb openbox xfwm4 xdotool python3-xlib clang libclang-rt-14-dev
-    desktop-file-utils appstream dpkg-dev file
+    desktop-file-utils appstream dpkg-dev file lintian
     dbus-bin dbus-daemon libglib2.0-bin at-spi2-core python3-pyatspi)
 ohmara_packages_bench=(valgrind procps xvfb)
 

@@ -1,4 +1,4 @@
-"""realwindow.py PROGRAM desktop|stacking|a11y [WINDOW_MANAGER]: the real program on an X display
+"""realwindow.py PROGRAM desktop|stacking|a11y|start [WINDOW_MANAGER]: the real program on an X display
 of its own under a real window manager, in the test's D-Bus session, used as people use it."""
 
 import ctypes
@@ -265,7 +265,8 @@ try:
     start(WM)
     check(wait(lambda: prop(root, "_NET_SUPPORTING_WM_CHECK")), "%s manages the display" % WM)
     xdotool("mousemove", "0", "0")
-    {"desktop": desktop, "stacking": stacking, "a11y": a11y}[SUITE]()
+    {"desktop": desktop, "stacking": stacking, "a11y": a11y,
+     "start": lambda: start(PROGRAM) and check(menu_after_splash(), "the menu shows")}[SUITE]()
 finally:
     for child in reversed(children):
         child.kill()

@@ -1,13 +1,15 @@
 #!/bin/bash
-# Installs into a scratch root and builds the .deb, then checks both as a desktop would: the
-# launcher entry, the icons, the AppStream metadata and the package's dependencies.
+# Installs into a scratch root and builds the .deb, then checks both as a desktop and a packager
+# would: the launcher entry, the icons, the AppStream metadata, the manual page, the package's
+# dependencies, what Debian's checker says of it, and that its program starts.
 set -u
 build=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 id=org.ohmara.Ohmara
-files=(bin/ohmara share/applications/$id.desktop share/metainfo/$id.metainfo.xml)
+files=(bin/ohmara share/applications/$id.desktop share/metainfo/$id.metainfo.xml
+    share/man/man1/ohmara.1.gz share/doc/ohmara/changelog.gz share/doc/ohmara/copyright)
 
 DESTDIR="$work/root" cmake --install "$build" --prefix /usr >/dev/null || fail "install"
 root="$work/root/usr"
@@ -16,6 +18,8 @@ for size in 32 48 64 128 256; do
     file "$root/${files[-1]}" | grep -q "$size x $size" || fail "no ${size}x$size icon"
 done
 [ -x "$root/bin/ohmara" ] || fail "program not installed"
+out=$(zcat "$root/share/man/man1/ohmara.1.gz" | groff -ww -z -man 2>&1)
+[ -z "$out" ] || fail "the manual page renders with warnings: $out"
 
 # no errors, no warnings (hints and infos are advice only)
 out=$(desktop-file-validate "$root/share/applications/$id.desktop" 2>&1)
@@ -36,4 +40,9 @@ contents=$(dpkg-deb -c "$deb")
 for f in "${files[@]}"; do
     echo "$contents" | grep -q " ./usr/$f\$" || fail "not in the package: $f"
 done
+out=$(lintian "$deb" 2>&1 | grep -E '^[EW]:') && fail "lintian: $out"
+dpkg-deb -x "$deb" "$work/unpacked"
+file "$work/unpacked/usr/bin/ohmara" | grep -q ', stripped' || fail "the packaged program is not stripped"
+dbus-run-session -- /usr/bin/python3 "$(dirname "$0")/../app/realwindow.py" "$work/unpacked/usr/bin/ohmara" start \
+    >"$work/start.log" 2>&1 || fail "the packaged program does not show its menu: $(cat "$work/start.log")"
 echo "1 passed, 0 failed"
