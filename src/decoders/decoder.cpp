@@ -135,8 +135,10 @@ QString Decoder::resultText() const
     const QString tolerance = m_percentSign->isHidden()
             ? QString()
             : m_percentText->caption() + u' ' + m_percentSign->caption();
-    return spokenResult({words.join(u' '), tolerance}, m_minimum, m_minimumUnit, m_maximum,
-                        m_maximumUnit);
+    QStringList parts{words.join(u' '), tolerance,
+                      spokenRange(m_minimum, m_minimumUnit, m_maximum, m_maximumUnit)};
+    parts.removeAll(QString());
+    return parts.join(QLatin1String(", "));
 }
 
 void Decoder::back()

@@ -97,8 +97,17 @@ void Encoder::writeRange(const RangeTexts &t)
 
 QString Encoder::resultText() const
 {
-    return spokenResult({m_valueLine->caption().trimmed()}, m_minimum, m_minimumUnit, m_maximum,
-                        m_maximumUnit);
+    QStringList bands;
+    for (const Label *name : m_bandNames) {
+        if (!name->caption().isEmpty())
+            bands << name->caption();
+    }
+    QStringList value{m_valueLine->caption().trimmed(), bands.join(QLatin1String(", "))};
+    value.removeAll(QString());
+    QStringList parts{value.join(QLatin1String(": ")),
+                      spokenRange(m_minimum, m_minimumUnit, m_maximum, m_maximumUnit)};
+    parts.removeAll(QString());
+    return parts.join(QLatin1String("; "));
 }
 
 void Encoder::back()

@@ -50,8 +50,8 @@ protected:
     RangeTexts readRange() const;
     void writeRange(const RangeTexts &t);
     void back();
-    // The value line and the range as the screen shows them:
-    // "4.7 Kohms 5%, minimum 4.465 Kohm, maximum 4.935 Kohm".
+    // The value line, the colour names under the bands and the range as the screen shows them:
+    // "47 Kohms 5%: Yellow, Purple, Orange, Gold; minimum 44.65 Kohm, maximum 49.35 Kohm".
     QString resultText() const;
 
     colourcode::Colour m_body = colourcode::kFourBandBody;
@@ -65,6 +65,8 @@ protected:
     ui::Label *m_maximum = nullptr;
     ui::Label *m_minimumUnit = nullptr;
     ui::Label *m_maximumUnit = nullptr;
+    // The colour names under the bands, in band order.
+    std::vector<ui::Label *> m_bandNames;
 };
 
 } // namespace encoders

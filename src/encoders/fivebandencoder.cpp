@@ -128,6 +128,8 @@ FiveBandEncoder::FiveBandEncoder()
     m_thirdBandName = control<Label>("Label25");
     m_multiplierBandName = control<Label>("Label13");
     m_toleranceBandName = control<Label>("Label14");
+    m_bandNames = {m_firstBandName, m_secondBandName, m_thirdBandName, m_multiplierBandName,
+                   m_toleranceBandName};
 
     setResultControls({m_firstDigit, m_pointAfterFirst, m_secondDigit, m_pointAfterSecond,
                        m_thirdDigit, m_unit, m_tolerance},
@@ -214,7 +216,10 @@ void FiveBandEncoder::Timer1_Timer()
 
 void FiveBandEncoder::Timer2_Timer()
 {
+    const QString named = m_multiplierBandName->caption();
     paintUnit(m_unit, kUnitBands, m_multiplierBandPaint, m_multiplierBandName);
+    if (m_multiplierBandName->caption() != named)
+        offerResult(resultText());
 }
 
 void FiveBandEncoder::Timer3_Timer()

@@ -113,6 +113,7 @@ FourBandEncoder::FourBandEncoder()
     m_secondBandName = control<Label>("Label12");
     m_multiplierBandName = control<Label>("Label13");
     m_toleranceBandName = control<Label>("Label14");
+    m_bandNames = {m_firstBandName, m_secondBandName, m_multiplierBandName, m_toleranceBandName};
 
     setResultControls(
             {m_pointInFront, m_firstDigit, m_pointOrLetter, m_secondDigit, m_unit, m_tolerance},
@@ -190,7 +191,10 @@ void FourBandEncoder::Timer1_Timer()
 
 void FourBandEncoder::Timer2_Timer()
 {
+    const QString named = m_multiplierBandName->caption();
     paintUnit(m_unit, kUnitBands, m_multiplierBandPaint, m_multiplierBandName);
+    if (m_multiplierBandName->caption() != named)
+        offerResult(resultText());
 }
 
 void FourBandEncoder::Timer3_Timer()

@@ -85,15 +85,21 @@ QPixmap bitmap(const char *path)
 }
 
 // A list is named by its role, as the heading over it says, whatever is chosen; the choice is
-// its value and the selected item of its popup list. (Qt's own combo box takes the choice as
-// its name on Linux.)
-class ListAccessible : public QAccessibleWidget
+// its value, its text (where a screen reader looks for a closed list's value when the toolkit
+// offers no selection) and the selected item of its popup list.
+class ListAccessible : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:
     explicit ListAccessible(DropDownList *list)
         : QAccessibleWidget(list, QAccessible::ComboBox)
     { }
 
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Value)
@@ -120,8 +126,45 @@ public:
             list()->showPopup();
     }
 
+    // The choice as read-only text without a caret.
+    QString text(int start, int end) const override
+    {
+        return list()->text().mid(start, end - start);
+    }
+    int characterCount() const override { return int(list()->text().size()); }
+    QString attributes(int, int *start, int *end) const override
+    {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override { }
+    void selection(int, int *start, int *end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override { }
+    void removeSelection(int) override { }
+    void setSelection(int, int, int) override { }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override { }
+
 private:
     DropDownList *list() const { return static_cast<DropDownList *>(widget()); }
+};
+
+// A notice of an announcer, and the status line that holds them.
+class Notice : public QWidget
+{
+public:
+    explicit Notice(QWidget *parent)
+        : QWidget(parent)
+    {
+        setGeometry(0, 0, 0, 0);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        hide();
+    }
 };
 
 QAccessibleInterface *accessibleFor(const QString &, QObject *object)
@@ -132,7 +175,9 @@ QAccessibleInterface *accessibleFor(const QString &, QObject *object)
     if (auto *list = qobject_cast<DropDownList *>(object))
         return new ListAccessible(list);
     if (auto *announcer = qobject_cast<Announcer *>(object))
-        return new QAccessibleWidget(announcer, QAccessible::Notification);
+        return new QAccessibleWidget(announcer, QAccessible::StatusBar);
+    if (auto *notice = dynamic_cast<Notice *>(object))
+        return new QAccessibleWidget(notice, QAccessible::Notification);
     return nullptr;
 }
 
@@ -355,6 +400,7 @@ DropDownList::DropDownList(const ControlDef &def, QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
     nameForScreenReaders(this, def);
     connect(this, &QComboBox::activated, this, &DropDownList::clicked);
+    m_typedAt.invalidate();
     // The choice is the selected item of the list, where a screen reader looks for it.
     connect(this, &QComboBox::currentIndexChanged, this, [this](int index) {
         view()->selectionModel()->select(model()->index(index, 0),
@@ -363,7 +409,7 @@ DropDownList::DropDownList(const ControlDef &def, QWidget *parent)
     // A screen reader chooses by selecting an item of the closed list; that is a choice by
     // the user like any other. While the list is open the selection only follows the pointer.
     connect(view()->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        if (view()->isVisible() || m_typing)
+        if (view()->isVisible())
             return;
         const QModelIndexList rows = view()->selectionModel()->selectedRows();
         if (rows.size() != 1 || rows.front().row() == currentIndex())
@@ -375,9 +421,40 @@ DropDownList::DropDownList(const ControlDef &def, QWidget *parent)
 
 void DropDownList::keyPressEvent(QKeyEvent *event)
 {
-    m_typing = true;
+    // Typed letters choose here rather than in the toolkit's own search, which moves the current
+    // item of the closed popup: a screen reader follows that item into the hidden popup and
+    // leaves the list. Space still opens the popup.
+    const QString typed = event->text();
+    if (!typed.isEmpty() && typed.front().isPrint() && event->key() != Qt::Key_Space
+        && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        event->accept();
+        chooseByTyping(typed);
+        return;
+    }
     QComboBox::keyPressEvent(event);
-    m_typing = false;
+}
+
+void DropDownList::chooseByTyping(const QString &typed)
+{
+    const bool goingOn
+            = m_typedAt.isValid() && m_typedAt.elapsed() < QApplication::keyboardInputInterval();
+    m_typed = goingOn ? m_typed + typed : typed;
+    m_typedAt.start();
+    // One letter, or the same letter again and again, steps to the next item starting with it;
+    // more letters narrow the choice from the current item on.
+    const bool oneLetter = m_typed.count(m_typed.front()) == m_typed.size();
+    const QString prefix = oneLetter ? m_typed.left(1) : m_typed;
+    const int from = std::max(currentIndex() + (oneLetter ? 1 : 0), 0);
+    for (int i = 0; i < count(); ++i) {
+        const int row = (from + i) % count();
+        if (itemText(row).startsWith(prefix, Qt::CaseInsensitive)) {
+            if (row != currentIndex()) {
+                setCurrentIndex(row);
+                emit activated(row);
+            }
+            return;
+        }
+    }
 }
 
 void DropDownList::setText(const QString &text)
@@ -540,14 +617,17 @@ Announcer::Announcer(QWidget *parent)
     setGeometry(0, 0, 0, 0);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
-    hide();
+    for (int i = 0; i < 3; ++i)
+        m_notices.push_back(new Notice(this));
 }
 
 void Announcer::announce(const QString &text)
 {
-    setAccessibleName(text);
-    hide();
-    show();
+    QWidget *notice = m_notices[m_next];
+    m_next = (m_next + 1) % m_notices.size();
+    notice->setAccessibleName(text);
+    notice->hide();
+    notice->show();
 }
 
 QObject *createControl(const ControlDef &def, QWidget *parent)

@@ -4,11 +4,14 @@
 
 #include <QBasicTimer>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+
+#include <vector>
 
 namespace ui {
 
@@ -93,7 +96,10 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    bool m_typing = false; // the list's own search moves the selection while a key is handled
+    void chooseByTyping(const QString &typed);
+
+    QString m_typed;
+    QElapsedTimer m_typedAt;
 };
 
 class TextBox : public QLineEdit
@@ -191,14 +197,19 @@ private:
     QLine m_line;
 };
 
-// Nothing to see: a notice that a screen reader speaks each time it is shown, whatever has the
-// focus, as a polite announcement.
+// Nothing to see: a status line whose notices a screen reader speaks as each is shown, whatever
+// has the focus, without calling them notifications. The notices take turns: a screen reader
+// reads a notice's text some time after it shows, by when the next may already be out.
 class Announcer : public QWidget
 {
     Q_OBJECT
 public:
     explicit Announcer(QWidget *parent);
     void announce(const QString &text);
+
+private:
+    std::vector<QWidget *> m_notices;
+    size_t m_next = 0;
 };
 
 class Frame : public QFrame

@@ -77,7 +77,7 @@ void Screen::build(std::span<const ControlDef> controls)
     createDrawnControls(controls);
     createWindowedControls(controls);
     raiseWindowedControls(controls);
-    tickTimersOnEveryChoice();
+    followEveryChoice();
     linkTabOrder(controls);
     linkLabels(controls);
 }
@@ -115,7 +115,7 @@ void Screen::raiseWindowedControls(std::span<const ControlDef> controls)
     }
 }
 
-void Screen::tickTimersOnEveryChoice()
+void Screen::followEveryChoice()
 {
     // Results follow a choice within the same frame, not a clock period later.
     const auto timers = findChildren<Timer *>();
@@ -123,10 +123,21 @@ void Screen::tickTimersOnEveryChoice()
         for (Timer *t : timers)
             t->tickSoon();
     };
-    for (auto *list : findChildren<DropDownList *>())
+    for (auto *list : findChildren<DropDownList *>()) {
         connect(list, &DropDownList::clicked, this, tickSoon);
+        connect(list, &DropDownList::clicked, this, [this, list] { announceChoice(list); });
+    }
     for (auto *button : findChildren<CommandButton *>())
         connect(button, &CommandButton::clicked, this, tickSoon);
+
+    // A result is whole once the slowest timer has ticked after the choice; half again as long,
+    // since coarse timers may tick late.
+    int slowest = 0;
+    for (Timer *t : timers)
+        slowest = std::max(slowest, t->interval());
+    m_settling.setSingleShot(true);
+    m_settling.setInterval(slowest * 3 / 2);
+    connect(&m_settling, &QTimer::timeout, this, &Screen::announce);
 }
 
 void Screen::linkTabOrder(std::span<const ControlDef> controls)
@@ -157,18 +168,17 @@ void Screen::setResultControls(std::vector<QWidget *> producers, QWidget *result
 {
     m_resultProducers = std::move(producers);
     m_resultArea = resultArea;
-    for (int i = 0; i < 3; ++i)
-        m_announcers.push_back(new Announcer(this));
+    m_announcer = new Announcer(this);
 }
 
-QString Screen::spokenResult(QStringList parts, const Label *minimum, const Label *minimumUnit,
-                             const Label *maximum, const Label *maximumUnit)
+QString Screen::spokenRange(const Label *minimum, const Label *minimumUnit, const Label *maximum,
+                            const Label *maximumUnit)
 {
+    QStringList parts;
     if (!minimum->caption().isEmpty())
         parts << QLatin1String("minimum ") + minimum->caption() + u' ' + minimumUnit->caption();
     if (!maximum->caption().isEmpty())
         parts << QLatin1String("maximum ") + maximum->caption() + u' ' + maximumUnit->caption();
-    parts.removeAll(QString());
     return parts.join(QLatin1String(", "));
 }
 
@@ -182,10 +192,36 @@ void Screen::offerResult(const QString &text)
     if (m_resultArea)
         m_resultArea->setAccessibleName(text);
     // The description's own change is not spoken by every screen reader.
-    if (!m_announcers.empty() && !text.isEmpty()) {
-        m_announcers[m_nextAnnouncer]->announce(text);
-        m_nextAnnouncer = (m_nextAnnouncer + 1) % m_announcers.size();
-    }
+    m_resultToAnnounce = !text.isEmpty();
+    announceWhenSettled();
+}
+
+void Screen::announceChoice(const DropDownList *list)
+{
+    // A screen reader does not speak a closed list's new choice by itself. A blank item
+    // would be spoken as nothing.
+    const QString choice = list->text();
+    m_choiceToAnnounce = choice.trimmed().isEmpty() ? QStringLiteral("blank") : choice;
+    announceWhenSettled();
+}
+
+void Screen::announceWhenSettled()
+{
+    // One announcement for a choice and all it changes: each new one would cut the last short.
+    if (m_announcer)
+        m_settling.start();
+}
+
+void Screen::announce()
+{
+    QStringList parts{m_choiceToAnnounce};
+    if (m_resultToAnnounce)
+        parts << m_offeredResult;
+    m_choiceToAnnounce.clear();
+    m_resultToAnnounce = false;
+    parts.removeAll(QString());
+    if (!parts.isEmpty())
+        m_announcer->announce(parts.join(QLatin1String(". ")));
 }
 
 void Screen::stopTimers()

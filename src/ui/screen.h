@@ -3,6 +3,7 @@
 #include "ui/controls.h"
 #include "ui/design.h"
 
+#include <QTimer>
 #include <QWidget>
 
 #include <span>
@@ -56,13 +57,14 @@ public:
 protected:
     // What the screen has computed, as one text for screen readers: the description of the
     // controls that produce it, where "where am I" finds it, and the name of the result area;
-    // announced, without moving the focus, only when it changes.
+    // announced, without moving the focus, only when it changes, together with the choice in a
+    // list that changed it: "gold. 4.7 kilo ohms, 5 %, minimum 4.465 Kohm, ...".
     void offerResult(const QString &text);
     void setResultControls(std::vector<QWidget *> producers, QWidget *resultArea);
-    // "4.7 kilo ohms, 5 %, minimum 4.465 Kohm, maximum 4.935 Kohm": the value's parts, then the
-    // range as its boxes show it; empty parts are left out.
-    static QString spokenResult(QStringList parts, const Label *minimum, const Label *minimumUnit,
-                                const Label *maximum, const Label *maximumUnit);
+    // "minimum 4.465 Kohm, maximum 4.935 Kohm", as the range boxes show it; empty boxes are left
+    // out.
+    static QString spokenRange(const Label *minimum, const Label *minimumUnit, const Label *maximum,
+                               const Label *maximumUnit);
 
     // What a close forced by the desktop (Alt+F4) means on this screen: the back button.
     virtual void closeRequested();
@@ -82,7 +84,10 @@ private:
     void createDrawnControls(std::span<const ControlDef> controls);
     void createWindowedControls(std::span<const ControlDef> controls);
     void raiseWindowedControls(std::span<const ControlDef> controls);
-    void tickTimersOnEveryChoice();
+    void followEveryChoice();
+    void announceChoice(const DropDownList *list);
+    void announceWhenSettled();
+    void announce();
     void linkTabOrder(std::span<const ControlDef> controls);
     void linkLabels(std::span<const ControlDef> controls);
 
@@ -92,10 +97,11 @@ private:
     std::vector<QWidget *> m_tabOrder;
     std::vector<QWidget *> m_resultProducers;
     QWidget *m_resultArea = nullptr;
-    // A few, in turn: a screen reader reads each one's text after it shows, by when the next
-    // result may already be out.
-    std::vector<Announcer *> m_announcers;
-    size_t m_nextAnnouncer = 0;
+    Announcer *m_announcer = nullptr;
+    // What waits to be announced once every timer has had its tick after a change.
+    QTimer m_settling;
+    QString m_choiceToAnnounce;
+    bool m_resultToAnnounce = false;
     QString m_offeredResult;
     bool m_placed = false;
     bool m_focused = false;

@@ -43,6 +43,6 @@ done
 out=$(lintian "$deb" 2>&1 | grep -E '^[EW]:') && fail "lintian: $out"
 dpkg-deb -x "$deb" "$work/unpacked"
 file "$work/unpacked/usr/bin/ohmara" | grep -q ', stripped' || fail "the packaged program is not stripped"
-dbus-run-session -- /usr/bin/python3 "$(dirname "$0")/../app/realwindow.py" "$work/unpacked/usr/bin/ohmara" start \
+QT_QPA_PLATFORM=xcb dbus-run-session -- /usr/bin/python3 "$(dirname "$0")/../app/realwindow.py" "$work/unpacked/usr/bin/ohmara" start \
     >"$work/start.log" 2>&1 || fail "the packaged program does not show its menu: $(cat "$work/start.log")"
 echo "1 passed, 0 failed"
