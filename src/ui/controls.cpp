@@ -12,6 +12,7 @@
 #include <QTimerEvent>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace ui {
@@ -194,6 +195,45 @@ void nameForScreenReaders(QWidget *control, const ControlDef &def)
         control->setAccessibleName(QLatin1String(def.accessibleName));
 }
 
+bool isFixed(quint32 colour)
+{
+    return colour != kStandardColour && !(colour & 0x80000000u);
+}
+
+// As WCAG 2 defines it: 1 for the same colour, 21 for black on white.
+double contrast(const QColor &a, const QColor &b)
+{
+    auto luminance = [](const QColor &c) {
+        auto linear = [](float v) {
+            return v <= 0.04045f ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Text in a scheme's colour on a fixed background, which the design chose for a light scheme of
+// black text and white highlights: as the scheme has it where it reads well (4.5:1), or where it
+// is the colour the design was drawn with; else black or white, whichever reads better. A dark
+// scheme's light text on a pale swatch would be invisible.
+QPalette designScheme()
+{
+    QPalette scheme;
+    scheme.setColor(QPalette::ButtonText, QColor(0, 0, 0));
+    scheme.setColor(QPalette::WindowText, QColor(0, 0, 0));
+    scheme.setColor(QPalette::Light, QColor(255, 255, 255));
+    return scheme;
+}
+
+QColor readable(const QColor &text, const QColor &background, const QColor &drawnWith)
+{
+    if (text == drawnWith || contrast(text, background) >= 4.5)
+        return text;
+    const QColor black(0, 0, 0), white(255, 255, 255);
+    return contrast(black, background) >= contrast(white, background) ? black : white;
+}
+
 } // namespace
 
 void ClickTracker::press(QMouseEvent *event)
@@ -330,8 +370,13 @@ void Label::setBackColour(quint32 colour)
 void Label::applyColours()
 {
     QPalette pal = parentWidget() ? parentWidget()->palette() : palette();
-    pal.setColor(QPalette::Window, colourOf(m_backColour, pal, QPalette::Button));
-    pal.setColor(QPalette::WindowText, colourOf(m_foreColour, pal, QPalette::ButtonText));
+    const QColor background = colourOf(m_backColour, pal, QPalette::Button);
+    QColor text = colourOf(m_foreColour, pal, QPalette::ButtonText);
+    if (!m_transparent && isFixed(m_backColour) && !isFixed(m_foreColour))
+        text = readable(text, background,
+                        colourOf(m_foreColour, designScheme(), QPalette::ButtonText));
+    pal.setColor(QPalette::Window, background);
+    pal.setColor(QPalette::WindowText, text);
     setPalette(pal);
     setAutoFillBackground(!m_transparent);
 }

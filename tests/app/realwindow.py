@@ -189,6 +189,22 @@ def desktop():
     check((out.returncode, out.stderr) == (1, 'ohmara: cannot open display ":999"\n'), "without a display: one line, status 1: %r" % out.stderr)
 
 
+def luminance(rgb):
+    return sum(w * (c / 255 / 12.92 if c <= 10 else ((c / 255 + 0.055) / 1.055) ** 2.4) for w, c in zip((0.2126, 0.7152, 0.0722), rgb))
+
+
+def dark():
+    """Under GTK's dark Adwaita the chart's pale swatches keep their captions readable."""
+    start(PROGRAM, env=dict(os.environ, QT_QPA_PLATFORMTHEME="gtk3", GTK_THEME="Adwaita:dark"))
+    chart = open_tool(menu_after_splash(), 0, 0, "Colour Codes list")
+    time.sleep(0.5)
+    for caption, top in [("gold", 312), ("no band", 344)]:
+        box = [p for row in shot(chart, 25, top + 1, 47, 15) for p in row]
+        background = luminance(max(set(box), key=box.count))
+        ratio = max((max(luminance(p), background) + 0.05) / (min(luminance(p), background) + 0.05) for p in box)
+        check(ratio >= 4.5, "%r reads at %.1f:1" % (caption, ratio))
+
+
 def accessibility_on():
     subprocess.run(["gdbus", "call", "--session", "--dest", "org.a11y.Bus", "--object-path", "/org/a11y/bus", "--method",
                     "org.freedesktop.DBus.Properties.Set", "org.a11y.Status", "IsEnabled", "<true>"], check=True, stdout=subprocess.DEVNULL)
@@ -324,7 +340,7 @@ try:
     start(WM)
     check(wait(lambda: prop(root, "_NET_SUPPORTING_WM_CHECK")), "%s manages the display" % WM)
     xdotool("mousemove", "0", "0")
-    {"desktop": desktop, "stacking": stacking, "a11y": a11y,
+    {"desktop": desktop, "stacking": stacking, "a11y": a11y, "dark": dark,
      "speech-decoders": lambda: speech(DECODERS), "speech-encoders": lambda: speech(ENCODERS),
      "start": lambda: start(PROGRAM) and check(menu_after_splash(), "the menu shows")}[SUITE]()
 finally:
