@@ -28,7 +28,7 @@ start_display() {
 case "${1:-all}" in
 random)
     QT_QPA_PLATFORM=offscreen OHMARA_RANDOM_ACTIONS="${2:-1000000}" OHMARA_SEED="${3:-$RANDOM}" \
-        "$bin/tests/tst_randomuser" | grep -E 'seed|states|PASS|FAIL|Totals'
+        "$bin/bench/randomuser" | grep -E 'seed|states|PASS|FAIL|Totals'
     exit ;;
 fuzz)
     cmake --preset fuzz >/dev/null && cmake --build --preset fuzz >/dev/null

@@ -4,7 +4,7 @@
 
 #include "app/screens.h"
 #define OHMARA_RANDOM_USER_ONLY
-#include "robustness/tst_randomuser.cpp"
+#include "randomuser.cpp"
 
 #include <QApplication>
 #include <QElapsedTimer>

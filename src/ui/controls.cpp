@@ -476,6 +476,7 @@ void DropDownList::keyPressEvent(QKeyEvent *event)
         chooseByTyping(typed);
         return;
     }
+    m_typedAt.invalidate(); // after an arrow key a letter starts a new search
     QComboBox::keyPressEvent(event);
 }
 

@@ -6,6 +6,7 @@
 #include <QPointer>
 
 using namespace screentest;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -18,6 +19,15 @@ QString loadedScreens()
             names << s->objectName();
     }
     return names.join(u' ');
+}
+
+Screen *loaded(const QString &name)
+{
+    for (int i = 0; i < kScreenCount; ++i) {
+        if (Screen *s = nav::screen(ScreenId(i)); s && s->objectName() == name)
+            return s;
+    }
+    return nullptr;
 }
 
 void click(QWidget *w)
@@ -82,6 +92,45 @@ private slots:
             click(target.isEmpty() ? splash : splash->control<QWidget>(qPrintable(target)));
         }
         QTEST(loadedScreens(), "loaded");
+    }
+
+    // Each tool from its menu button, by mouse and by keyboard, the same screen when opened
+    // twice; left by its back button and by the desktop's close; the menu stays as it was.
+    void everyToolOpensAndCloses_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("back");
+        // clang-format off
+        row("colour code list(s)", u"Command1"_s, u"Form2"_s, u"Command1"_s);
+        row("4 band Colour code to value", u"Command2"_s, u"Form3"_s, u"Command1"_s);
+        row("4 band Value to Colour code", u"Command3"_s, u"Form4"_s, u"Command2"_s);
+        row("resistor/capacitor calculator", u"Command5"_s, u"Form5"_s, u"Command3"_s);
+        row("5 band colour code to value", u"Command6"_s, u"Form6"_s, u"Command1"_s);
+        row("5 band value to colour code", u"Command7"_s, u"Form7"_s, u"Command2"_s);
+        // clang-format on
+    }
+    void everyToolOpensAndCloses()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, window);
+        QFETCH(QString, back);
+        nav::leaveSplash();
+        auto *opener = menu()->control<CommandButton>(qPrintable(button));
+        click(opener);
+        QPointer<Screen> tool = loaded(window);
+        click(opener);
+        QVERIFY(tool && tool == loaded(window) && tool->isVisible());
+        QCOMPARE(loadedScreens(), QStringLiteral("Form1 ") + window);
+        click(tool->control<CommandButton>(qPrintable(back)));
+        QCOMPARE(loadedScreens(), QStringLiteral("Form1"));
+        opener->setFocus();
+        QTest::keyClick(opener, Qt::Key_Space);
+        QVERIFY(loaded(window) && loaded(window)->isVisible());
+        loaded(window)->close();
+        settle();
+        QCOMPARE(loadedScreens(), QStringLiteral("Form1"));
+        QVERIFY(menu()->isVisible() && menu()->isEnabled());
     }
 
     // Opening again keeps the state; back discards it, on its own screen only.

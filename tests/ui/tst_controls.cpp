@@ -4,6 +4,8 @@
 #include "support/screentest.h"
 
 #include <QElapsedTimer>
+#include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QThread>
 
@@ -38,6 +40,11 @@ int colourCount(const QImage &image)
         for (int x = 0; x < image.width(); ++x)
             seen.insert(image.pixel(x, y));
     return int(seen.size());
+}
+
+QImage rgb(const QPixmap &pixmap)
+{
+    return pixmap.toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 QColor pixel(QWidget *w, int x, int y)
@@ -101,18 +108,40 @@ private slots:
     void everyScreenIsBuiltAsDesigned_data()
     {
         QTest::addColumn<int>("screen");
-        for (int i = 0; i < kScreenCount; ++i)
-            row(qPrintable(QString::number(i)), i);
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QSize>("client");
+        QTest::addColumn<bool>("sizable");
+        QTest::addColumn<bool>("centred");
+        // clang-format off
+        row("frmSplash", int(ScreenId::Splash), QString(), QSize(492, 283), false, true);
+        row("Form1", int(ScreenId::Menu), QStringLiteral("Ohmara V3.1"), QSize(339, 266), false, true);
+        row("Form2", int(ScreenId::Chart), QStringLiteral("Colour Codes list"), QSize(356, 450), true, true);
+        row("Form3", int(ScreenId::FourBandDecoder), QStringLiteral("Colour Code to Value"), QSize(546, 318), false, true);
+        row("Form4", int(ScreenId::FourBandEncoder), QStringLiteral("Value to Colours"), QSize(456, 269), false, true);
+        row("Form5", int(ScreenId::Calculator), QStringLiteral("Resistor/Capacitor Calculator"), QSize(307, 260), false, true);
+        row("Form6", int(ScreenId::FiveBandDecoder), QStringLiteral("5 band colour code to value"), QSize(496, 316), false, false);
+        row("Form7", int(ScreenId::FiveBandEncoder), QStringLiteral("5 band value to colour code"), QSize(479, 240), false, false);
+        // clang-format on
     }
     void everyScreenIsBuiltAsDesigned()
     {
         QFETCH(int, screen);
+        QFETCH(QSize, client);
         nav::show(ScreenId(screen));
         Screen *s = nav::screen(ScreenId(screen));
         const auto px = [](int twips) { return (twips + 7) / 15; };
         const qreal dpr = s->devicePixelRatio();
         const QImage shot = s->grab().toImage();
-        QCOMPARE(shot.size(), QSize(px(s->windowDef().width), px(s->windowDef().height)) * dpr);
+        // The window: no control box, a title bar only with a caption, fixed unless sizable.
+        QTEST(s->windowTitle(), "caption");
+        QCOMPARE(shot.size(), client * dpr);
+        QTEST(s->minimumSize() != s->maximumSize(), "sizable");
+        QVERIFY(!(s->windowFlags()
+                  & (Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                     | Qt::WindowMinMaxButtonsHint)));
+        QCOMPARE(bool(s->windowFlags() & Qt::FramelessWindowHint), s->windowTitle().isEmpty());
+        const QPoint off = s->frameGeometry().center() - s->screen()->availableGeometry().center();
+        QTEST(off.manhattanLength() <= 1, "centred");
         std::vector<const ControlDef *> stops;
         for (const ControlDef &def : s->design()) {
             const QRect designed(px(def.left), px(def.top), px(def.width), px(def.height));
@@ -123,14 +152,19 @@ private slots:
             }
             QWidget *w = s->control<QWidget>(def.name);
             QCOMPARE(w->isHidden(), bool(def.flags & Flag::Hidden));
-            if (def.kind == Kind::Line) { // both ends drawn, or under another control
-                for (QPoint end :
-                     {designed.topLeft(), QPoint(designed.width(), designed.height())}) {
+            if (def.kind == Kind::Line) { // both ends drawn, or under another control; drawn
+                const QPoint ends[] = {designed.topLeft(), {designed.width(), designed.height()}};
+                int drawn = 0;
+                for (QPoint end : ends) {
                     const QColor c = shot.pixelColor(end * dpr);
-                    QVERIFY2(c == QApplication::palette().color(QPalette::WindowText)
-                                     || c != QApplication::palette().color(QPalette::Button),
+                    drawn += c == QApplication::palette().color(QPalette::WindowText);
+                    QVERIFY2(drawn || c != QApplication::palette().color(QPalette::Button),
                              def.name);
                 }
+                for (int i = -1; i <= 1 && !drawn; ++i) // at its middle, a step either side
+                    drawn += shot.pixelColor((ends[0] + ends[1]) / 2 * dpr + QPoint(i, i))
+                            == QApplication::palette().color(QPalette::WindowText);
+                QVERIFY2(drawn, def.name);
             } else if (auto *image = qobject_cast<Image *>(w);
                        image && !(def.flags & Flag::Stretch)) {
                 // a bitmap of the screen's density at its natural size, nothing smoothed
@@ -158,25 +192,37 @@ private slots:
                              def.name);
                 else
                     QCOMPARE(shown, scheme);
-                QCOMPARE(label->frameShape() == QFrame::Box, bool(def.flags & Flag::Border));
             } else if (auto *button = qobject_cast<CommandButton *>(w)) {
                 QCOMPARE(button->text(), text);
+                // a caption on one line stands where the toolkit's own button draws it
+                QPushButton plain(text);
+                plain.setFont(button->font());
+                plain.resize(button->size());
+                plain.setAttribute(Qt::WA_DontShowOnScreen);
+                plain.show();
+                if (button->fontMetrics().horizontalAdvance(text) < button->width() - 6)
+                    QVERIFY2(rgb(button->grab()) == rgb(plain.grab()), def.name);
             } else if (auto *box = qobject_cast<TextBox *>(w)) {
                 QCOMPARE(box->text(), text);
             } else if (auto *list = qobject_cast<DropDownList *>(w)) {
-                QStringList items;
+                QStringList items, listed;
                 for (const char *item : def.items)
                     items << QLatin1String(item);
+                for (int i = 0; i < list->count(); ++i)
+                    listed << list->itemText(i);
                 QCOMPARE(list->text(), QString());
-                QCOMPARE(
-                        QStringList(list->model()->property("dummy").toStringList()) +
-                                [&] {
-                                    QStringList l;
-                                    for (int i = 0; i < list->count(); ++i)
-                                        l << list->itemText(i);
-                                    return l;
-                                }(),
-                        items);
+                QCOMPARE(listed, items);
+            }
+            // frames and boxes drawn: the middle of each edge unlike what it holds, or covered
+            if (def.kind == Kind::Frame || def.flags & Flag::Border) {
+                const QRect r(w->mapTo(s, QPoint()), w->size());
+                const QColor fill = def.kind == Kind::Frame ? s->palette().color(QPalette::Button)
+                                                            : w->palette().color(QPalette::Window);
+                for (QPoint edge :
+                     {QPoint(r.center().x(), r.top()), QPoint(r.center().x(), r.bottom()),
+                      QPoint(r.left(), r.center().y()), QPoint(r.right(), r.center().y())})
+                    QVERIFY2(s->childAt(edge) != w || shot.pixelColor(edge * dpr) != fill,
+                             def.name);
             }
             // every caption fits: no line of it is cut at the bottom
             const int line = w->fontMetrics().lineSpacing();
@@ -225,17 +271,22 @@ private slots:
         QStringList seen;
         connect(list, &DropDownList::clicked, this, [&] { seen << list->text(); });
         list->setFocus();
-        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_G, Qt::Key_Up})
-            QTest::keyClick(list, key);
-        QCOMPARE(seen.join(u','), QStringLiteral("brown,red,green,red"));
-        list->setText(QStringLiteral("grey")); // written by a handler: no click
-        QCOMPARE(list->text() + QString::number(seen.size()), QStringLiteral("grey4"));
+        // initial letters: the same letter again steps on, more letters narrow, arrows start anew
+        for (const char *keys : {"Down", "Down", "g", "g", "Up", "n", "Up", "grey"}) {
+            if (qstrcmp(keys, "Down") == 0 || qstrcmp(keys, "Up") == 0)
+                QTest::keyClick(list, keys[0] == 'D' ? Qt::Key_Down : Qt::Key_Up);
+            else
+                QTest::keyClicks(list, QLatin1String(keys));
+        }
+        QCOMPARE(seen.join(u','),
+                 QStringLiteral("brown,red,green,grey,green,no band,grey,green,grey"));
+        list->setText(QStringLiteral("brown")); // written by a handler: no click
         list->setEnabled(false);
         QTest::keyClick(list, Qt::Key_Down);
-        QCOMPARE(list->text() + QString::number(seen.size()), QStringLiteral("grey4"));
+        QCOMPARE(list->text() + QString::number(seen.size()), QStringLiteral("brown9"));
         list->setEnabled(true);
         QTest::keyClick(list, Qt::Key_Down);
-        QCOMPARE(list->text() + QString::number(seen.size()), QStringLiteral("no band5"));
+        QCOMPARE(list->text() + QString::number(seen.size()), QStringLiteral("red10"));
     }
 
     void aChoiceTicksOnceRightAfterIt()

@@ -1,7 +1,7 @@
 // A random user on every tool screen: picks items in enabled lists, presses buttons, types,
 // lets the timers tick, goes back and reopens; after each action it checks that what the screen
-// shows hangs together. OHMARA_RANDOM_ACTIONS and OHMARA_SEED replay a run; bench/soak.cpp
-// reuses the user with OHMARA_RANDOM_USER_ONLY defined.
+// shows hangs together. OHMARA_RANDOM_ACTIONS and OHMARA_SEED replay a run (bench/run.sh random);
+// soak.cpp reuses the user with OHMARA_RANDOM_USER_ONLY defined.
 
 #include "colourcode/bandcolour.h"
 #include "colourcode/numbertext.h"
@@ -167,6 +167,6 @@ private slots:
 };
 
 OHMARA_WIDGET_TEST_MAIN(TestRandomUser)
-#include "tst_randomuser.moc"
+#include "randomuser.moc"
 
 #endif
