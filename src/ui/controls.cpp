@@ -213,19 +213,22 @@ double contrast(const QColor &a, const QColor &b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-// Text in a scheme's colour on a fixed background, which the design chose for a light scheme of
-// black text and white highlights: as the scheme has it where it reads well (4.5:1), or where it
-// is the colour the design was drawn with; else black or white, whichever reads better. A dark
-// scheme's light text on a pale swatch would be invisible.
-QPalette designScheme()
+// The light scheme the design's fixed colours were chosen for: black text, white highlights.
+const QPalette &designScheme()
 {
-    QPalette scheme;
-    scheme.setColor(QPalette::ButtonText, QColor(0, 0, 0));
-    scheme.setColor(QPalette::WindowText, QColor(0, 0, 0));
-    scheme.setColor(QPalette::Light, QColor(255, 255, 255));
+    static const QPalette scheme = [] {
+        QPalette p;
+        p.setColor(QPalette::ButtonText, QColor(0, 0, 0));
+        p.setColor(QPalette::WindowText, QColor(0, 0, 0));
+        p.setColor(QPalette::Light, QColor(255, 255, 255));
+        return p;
+    }();
     return scheme;
 }
 
+// Text in a scheme's colour on a fixed background: as the scheme has it where it reads well
+// (4.5:1), or where it is the colour the design was drawn with; else black or white, whichever
+// reads better. A dark scheme's light text on a pale swatch would be invisible.
 QColor readable(const QColor &text, const QColor &background, const QColor &drawnWith)
 {
     if (text == drawnWith || contrast(text, background) >= 4.5)
