@@ -53,10 +53,14 @@ void Encoder::paintUnit(ui::DropDownList *list, std::span<const UnitRow> rows, L
                         Label *bandName)
 {
     const QString text = list->text();
+    const QString named = bandName->caption();
     for (const UnitRow &row : rows) {
         if (text == QLatin1String(row.item))
             paintBand(bandPaint, bandName, row.colour, row.name);
     }
+    // The result names the bands; this tick is the only one that repaints band 3 from the unit.
+    if (bandName->caption() != named)
+        offerResult(resultText());
 }
 
 const PointRow *Encoder::pointRow(ui::DropDownList *list, std::span<const PointRow> rows) const

@@ -216,10 +216,7 @@ void FiveBandEncoder::Timer1_Timer()
 
 void FiveBandEncoder::Timer2_Timer()
 {
-    const QString named = m_multiplierBandName->caption();
     paintUnit(m_unit, kUnitBands, m_multiplierBandPaint, m_multiplierBandName);
-    if (m_multiplierBandName->caption() != named)
-        offerResult(resultText());
 }
 
 void FiveBandEncoder::Timer3_Timer()

@@ -191,10 +191,7 @@ void FourBandEncoder::Timer1_Timer()
 
 void FourBandEncoder::Timer2_Timer()
 {
-    const QString named = m_multiplierBandName->caption();
     paintUnit(m_unit, kUnitBands, m_multiplierBandPaint, m_multiplierBandName);
-    if (m_multiplierBandName->caption() != named)
-        offerResult(resultText());
 }
 
 void FourBandEncoder::Timer3_Timer()
