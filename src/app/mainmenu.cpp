@@ -7,11 +7,9 @@ namespace {
 
 using namespace ui;
 
-const WindowDef kWindow{"Ohmara V3.1",        5085, 3990,
-                        Border::FixedSingle,  true, Placement::CentreScreen,
-                        ":/art/menu-icon.png"};
-
 // clang-format off
+const WindowDef kWindow{.caption = "Ohmara V3.1", .width = 5085, .height = 3990, .border = Border::FixedSingle, .taskbarButton = true, .placement = Placement::CentreScreen, .icon = ":/art/menu-icon.png"};
+
 const ControlDef kControls[] = {
         {.name = "Label1", .kind = Kind::Label, .left = 0, .top = 600, .width = 4695, .height = 495, .caption = "welcome to Ohmara version 3.1, to begin click one of these buttons...", .tabIndex = 7},
         {.name = "Command1", .kind = Kind::CommandButton, .left = 0, .top = 1320, .width = 1455, .height = 615, .caption = "colour code list(s)", .tabIndex = 0},

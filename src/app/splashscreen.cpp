@@ -10,9 +10,9 @@ namespace {
 
 using namespace ui;
 
-const WindowDef kWindow{nullptr, 7380, 4245, Border::FixedDialog, false, Placement::CentreScreen};
-
 // clang-format off
+const WindowDef kWindow{.width = 7380, .height = 4245, .border = Border::FixedDialog, .taskbarButton = false, .placement = Placement::CentreScreen};
+
 const ControlDef kControls[] = {
         {.name = "Frame1", .kind = Kind::Frame, .left = 120, .top = 120, .width = 7185, .height = 4035, .tabIndex = 0},
         {.name = "Label1", .kind = Kind::Label, .left = 5040, .top = 1200, .width = 1935, .height = 255, .caption = "minor release 1 revison 0", .tabIndex = 2, .container = "Frame1"},

@@ -9,10 +9,9 @@ namespace {
 
 using namespace ui;
 
-const WindowDef kWindow{"Resistor/Capacitor Calculator", 4605, 3900, Border::FixedSingle, true,
-                        Placement::CentreScreen};
-
 // clang-format off
+const WindowDef kWindow{.caption = "Resistor/Capacitor Calculator", .width = 4605, .height = 3900, .border = Border::FixedSingle, .taskbarButton = true, .placement = Placement::CentreScreen};
+
 const ControlDef kControls[] = {
         {.name = "Command1", .kind = Kind::CommandButton, .left = 360, .top = 0, .width = 1695, .height = 495, .caption = "series resistors", .tabIndex = 0},
         {.name = "Command2", .kind = Kind::CommandButton, .left = 2040, .top = 0, .width = 1695, .height = 495, .caption = "parallel resistors", .tabIndex = 1},

@@ -7,8 +7,9 @@ namespace {
 
 using namespace ui;
 
-const WindowDef kWindow{"Colour Codes list", 5340, 6750,
-                        Border::Sizable,     true, Placement::CentreScreen};
+// clang-format off
+const WindowDef kWindow{.caption = "Colour Codes list", .width = 5340, .height = 6750, .border = Border::Sizable, .taskbarButton = true, .placement = Placement::CentreScreen};
+// clang-format on
 
 // The rules lie above the swatches, so the one between red and orange runs across them; every
 // text in the table is transparent, so the rules stay visible across the wider captions.

@@ -46,10 +46,10 @@ Decoder::Decoder(ui::ScreenId id, const ui::WindowDef &window,
               [](Label *a, Label *b) { return a->x() < b->x(); });
 }
 
-void Decoder::paintDigit(ui::DropDownList *list, Label *digitText, Label *bandPaint, bool allowZero)
+void Decoder::paintDigit(ui::DropDownList *list, Label *digitText, Label *bandPaint, Zero zero)
 {
     const BandColour *colour = colourcode::findByListName(list->text());
-    if (!colour || !colour->digit || (*colour->digit == 0 && !allowZero))
+    if (!colour || !colour->digit || (*colour->digit == 0 && zero == Zero::Refused))
         return;
     digitText->setCaption(QLatin1String(colour->digitText()));
     bandPaint->setBackColour(*colour->paint(Role::Digit, m_body));
@@ -136,7 +136,7 @@ QString Decoder::resultText() const
             ? QString()
             : m_percentText->caption() + u' ' + m_percentSign->caption();
     QStringList parts{words.join(u' '), tolerance,
-                      spokenRange(m_minimum, m_minimumUnit, m_maximum, m_maximumUnit)};
+                      ui::spokenRange(m_minimum, m_minimumUnit, m_maximum, m_maximumUnit)};
     parts.removeAll(QString());
     return parts.join(QLatin1String(", "));
 }

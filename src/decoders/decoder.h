@@ -12,11 +12,14 @@ namespace decoders {
 struct MultiplierRow
 {
     const char *item;
-    const char *trailingZero;
-    const char *word; // the magnitude word: "", "kilo" or "mega"
-    bool pointBeforeLastDigit;
-    bool pointBeforeLastTwoDigits;
+    const char *trailingZero = "";
+    const char *word = ""; // the magnitude word: "", "kilo" or "mega"
+    bool pointBeforeLastDigit = false;
+    bool pointBeforeLastTwoDigits = false;
 };
+
+// Whether a black band shows the digit 0: not as the first digit.
+enum class Zero { Refused, Allowed };
 
 // The parts the two decoder screens share: the large display, the range boxes and the
 // computation on every tick of Timer1. The design names the same roles alike on both screens.
@@ -28,8 +31,7 @@ public:
             int digitCount, colourcode::Colour body);
 
 protected:
-    void paintDigit(ui::DropDownList *list, ui::Label *digitText, ui::Label *bandPaint,
-                    bool allowZero);
+    void paintDigit(ui::DropDownList *list, ui::Label *digitText, ui::Label *bandPaint, Zero zero);
     void paintMultiplier(ui::DropDownList *list, std::span<const MultiplierRow> rows);
     void paintTolerance(ui::DropDownList *list);
     void computeRange(ui::DropDownList *multiplier, ui::DropDownList *tolerance);

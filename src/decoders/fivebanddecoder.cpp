@@ -9,10 +9,9 @@ namespace cc = colourcode;
 constexpr quint32 kBody = cc::kFiveBandBody;
 constexpr quint32 kWhite = cc::rgb(255, 255, 255);
 
-const WindowDef kWindow{"5 band colour code to value", 7440,  4740,
-                        Border::FixedDialog,           false, Placement::WindowsDefault};
-
 // clang-format off
+const WindowDef kWindow{.caption = "5 band colour code to value", .width = 7440, .height = 4740, .border = Border::FixedDialog, .taskbarButton = false, .placement = Placement::WindowsDefault};
+
 const ControlDef kControls[] = {
         {.name = "Command1", .kind = Kind::CommandButton, .left = 0, .top = 360, .width = 5055, .height = 315, .caption = "back to main screen", .tabIndex = 5},
         {.name = "band1", .kind = Kind::DropDownList, .left = 0, .top = 1080, .width = 1575, .height = 315, .tabIndex = 0, .items = cc::firstDigitItems(), .accessibleName = "band 1"},
@@ -75,15 +74,15 @@ const ControlDef kControls[] = {
 // Brown already gives "kilo": the display has three digit places.
 // clang-format off
 const MultiplierRow kMultipliers[] = {
-        {"black", "", "", false, false},
-        {"brown", "", "kilo", false, true},
-        {"red", "", "kilo", true, false},
-        {"orange", "", "kilo", false, false},
-        {"yellow", "", "mega", false, true},
-        {"green", "", "mega", true, false},
-        {"blue", "", "mega", false, false},
-        {"gold", "", "", true, false},
-        {"silver", "", "", false, true},
+        {.item = "black"},
+        {.item = "brown", .word = "kilo", .pointBeforeLastTwoDigits = true},
+        {.item = "red", .word = "kilo", .pointBeforeLastDigit = true},
+        {.item = "orange", .word = "kilo"},
+        {.item = "yellow", .word = "mega", .pointBeforeLastTwoDigits = true},
+        {.item = "green", .word = "mega", .pointBeforeLastDigit = true},
+        {.item = "blue", .word = "mega"},
+        {.item = "gold", .pointBeforeLastDigit = true},
+        {.item = "silver", .pointBeforeLastTwoDigits = true},
 };
 // clang-format on
 
@@ -116,17 +115,17 @@ FiveBandDecoder::FiveBandDecoder()
 
 void FiveBandDecoder::band1_Click()
 {
-    paintDigit(m_firstBand, m_firstDigitText, m_firstBandPaint, false);
+    paintDigit(m_firstBand, m_firstDigitText, m_firstBandPaint, Zero::Refused);
 }
 
 void FiveBandDecoder::band2_Click()
 {
-    paintDigit(m_secondBand, m_secondDigitText, m_secondBandPaint, true);
+    paintDigit(m_secondBand, m_secondDigitText, m_secondBandPaint, Zero::Allowed);
 }
 
 void FiveBandDecoder::band3_Click()
 {
-    paintDigit(m_thirdBand, m_thirdDigitText, m_thirdBandPaint, true);
+    paintDigit(m_thirdBand, m_thirdDigitText, m_thirdBandPaint, Zero::Allowed);
 }
 
 void FiveBandDecoder::band4_Click()

@@ -9,10 +9,9 @@ namespace cc = colourcode;
 constexpr quint32 kBody = cc::kFourBandBody;
 constexpr quint32 kWhite = cc::rgb(255, 255, 255);
 
-const WindowDef kWindow{"Colour Code to Value", 8190,  4770,
-                        Border::FixedDialog,    false, Placement::CentreScreen};
-
 // clang-format off
+const WindowDef kWindow{.caption = "Colour Code to Value", .width = 8190, .height = 4770, .border = Border::FixedDialog, .taskbarButton = false, .placement = Placement::CentreScreen};
+
 const ControlDef kControls[] = {
         {.name = "Command1", .kind = Kind::CommandButton, .left = 0, .top = 0, .width = 5055, .height = 315, .caption = "back to main screen", .tabIndex = 4},
         {.name = "band1", .kind = Kind::DropDownList, .left = 0, .top = 720, .width = 1575, .height = 315, .tabIndex = 0, .items = cc::firstDigitItems(), .accessibleName = "band 1"},
@@ -65,19 +64,17 @@ const ControlDef kControls[] = {
         {.name = "Label27", .kind = Kind::Label, .left = 4080, .top = 4080, .width = 615, .height = 255, .flags = Flag::Hidden},
         {.name = "Label28", .kind = Kind::Label, .left = 4920, .top = 4080, .width = 2175, .height = 255, .flags = Flag::Hidden},
 };
-// clang-format on
 
-// clang-format off
 const MultiplierRow kMultipliers[] = {
-        {"black", "", "", false, false},
-        {"brown", "0", "", false, false},
-        {"red", "", "kilo", true, false},
-        {"orange", "", "kilo", false, false},
-        {"yellow", "0", "kilo", false, false},
-        {"green", "", "mega", true, false},
-        {"blue", "", "mega", false, false},
-        {"gold", "", "", true, false},
-        {"silver", "", "", false, true},
+        {.item = "black"},
+        {.item = "brown", .trailingZero = "0"},
+        {.item = "red", .word = "kilo", .pointBeforeLastDigit = true},
+        {.item = "orange", .word = "kilo"},
+        {.item = "yellow", .trailingZero = "0", .word = "kilo"},
+        {.item = "green", .word = "mega", .pointBeforeLastDigit = true},
+        {.item = "blue", .word = "mega"},
+        {.item = "gold", .pointBeforeLastDigit = true},
+        {.item = "silver", .pointBeforeLastTwoDigits = true},
 };
 // clang-format on
 
@@ -107,12 +104,12 @@ FourBandDecoder::FourBandDecoder()
 
 void FourBandDecoder::band1_Click()
 {
-    paintDigit(m_firstBand, m_firstDigitText, m_firstBandPaint, false);
+    paintDigit(m_firstBand, m_firstDigitText, m_firstBandPaint, Zero::Refused);
 }
 
 void FourBandDecoder::band2_Click()
 {
-    paintDigit(m_secondBand, m_secondDigitText, m_secondBandPaint, true);
+    paintDigit(m_secondBand, m_secondDigitText, m_secondBandPaint, Zero::Allowed);
 }
 
 void FourBandDecoder::band3_Click()

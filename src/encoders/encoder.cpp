@@ -109,7 +109,7 @@ QString Encoder::resultText() const
     QStringList value{m_valueLine->caption().trimmed(), bands.join(QLatin1String(", "))};
     value.removeAll(QString());
     QStringList parts{value.join(QLatin1String(": ")),
-                      spokenRange(m_minimum, m_minimumUnit, m_maximum, m_maximumUnit)};
+                      ui::spokenRange(m_minimum, m_minimumUnit, m_maximum, m_maximumUnit)};
     parts.removeAll(QString());
     return parts.join(QLatin1String("; "));
 }

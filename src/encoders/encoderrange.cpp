@@ -24,11 +24,12 @@ void takeTolerance(const QString &tolerance, RangeTexts &t)
 }
 
 enum class Source { Copy, Scale };
+// The maximum of the four-band copies is computed from the digit text itself.
+enum class MaximumOf { Scaled, Digits };
 
 // One block of the range: the scaled value, then minimum and maximum with their unit.
-// The maximum of the four-band copies is computed from the digit text itself.
 void runBlock(RangeTexts &t, Source source, double divisor, const char *unit,
-              bool maximumFromDigits = false)
+              MaximumOf maximumOf = MaximumOf::Scaled)
 {
     if (source == Source::Copy) {
         t.scaled = t.digits;
@@ -40,7 +41,7 @@ void runBlock(RangeTexts &t, Source source, double divisor, const char *unit,
     if (s && f)
         assignIfFinite(t.minimum, *s - *f * *s);
     t.minimumUnit = QLatin1String(unit);
-    const auto v = maximumFromDigits ? toNumber(t.digits) : s;
+    const auto v = maximumOf == MaximumOf::Digits ? toNumber(t.digits) : s;
     if (v && f)
         assignIfFinite(t.maximum, *f * *v + *v);
     t.maximumUnit = QLatin1String(unit);
@@ -86,13 +87,13 @@ QString fourBandDigits(const FourBandChoice &c, const QString &u)
 void runFourBandBlocks(const FourBandChoice &c, const QString &u, RangeTexts &t)
 {
     if (is(c.combo1, "."))
-        runBlock(t, Source::Copy, 1, "ohm", true);
+        runBlock(t, Source::Copy, 1, "ohm", MaximumOf::Digits);
     if (is(c.combo2, "."))
-        runBlock(t, Source::Copy, 1, "ohm", true);
+        runBlock(t, Source::Copy, 1, "ohm", MaximumOf::Digits);
     if (is(u, " ohm"))
-        runBlock(t, Source::Copy, 1, "ohm", true);
+        runBlock(t, Source::Copy, 1, "ohm", MaximumOf::Digits);
     if (is(u, "0 ohm"))
-        runBlock(t, Source::Copy, 1, "ohm", true);
+        runBlock(t, Source::Copy, 1, "ohm", MaximumOf::Digits);
     if (is(c.combo1, "k"))
         runBlock(t, Source::Scale, 10, "Kohm");
     if (is(u, " Kohm"))

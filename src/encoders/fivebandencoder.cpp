@@ -15,8 +15,9 @@ const char *const kDigit[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
 const char *const kUnits[] = {" ", " ohm", " Kohm", " Mohm"};
 const char *const kTolerances[] = {"1%", "2%", "5%", "10%", "20%"};
 
-const WindowDef kWindow{"5 band value to colour code", 7185,  3600,
-                        Border::FixedDialog,           false, Placement::WindowsDefault};
+// clang-format off
+const WindowDef kWindow{.caption = "5 band value to colour code", .width = 7185, .height = 3600, .border = Border::FixedDialog, .taskbarButton = false, .placement = Placement::WindowsDefault};
+// clang-format on
 
 // The lines lie on top of the drawing, in which each piece covers the one pixel it shares with
 // its neighbour in the order listed. Each colour name lies on top of the one to its left.
@@ -93,16 +94,16 @@ const UnitRow kUnitBands[] = {
 
 // The yellow and green multipliers are (255,255,0) and (0,255,0) on this screen.
 const PointRow kAfterFirst[] = {
-        {".", true, cc::rgb(176, 176, 176), "Silver"},
-        {" ", false, kBody, ""},
-        {"k", true, cc::rgb(128, 64, 64), "Brown"},
-        {"M", true, cc::rgb(255, 255, 0), "Yellow"},
+        {.item = ".", .lock = true, .colour = cc::rgb(176, 176, 176), .name = "Silver"},
+        {.item = " ", .lock = false, .colour = kBody, .name = ""},
+        {.item = "k", .lock = true, .colour = cc::rgb(128, 64, 64), .name = "Brown"},
+        {.item = "M", .lock = true, .colour = cc::rgb(255, 255, 0), .name = "Yellow"},
 };
 const PointRow kAfterSecond[] = {
-        {".", true, cc::rgb(192, 192, 1), "Gold"},
-        {" ", false, kBody, ""},
-        {"k", true, cc::rgb(255, 0, 0), "Red"},
-        {"M", true, cc::rgb(0, 255, 0), "Green"},
+        {.item = ".", .lock = true, .colour = cc::rgb(192, 192, 1), .name = "Gold"},
+        {.item = " ", .lock = false, .colour = kBody, .name = ""},
+        {.item = "k", .lock = true, .colour = cc::rgb(255, 0, 0), .name = "Red"},
+        {.item = "M", .lock = true, .colour = cc::rgb(0, 255, 0), .name = "Green"},
 };
 
 } // namespace
@@ -170,7 +171,7 @@ void FiveBandEncoder::digit3_Click()
 }
 
 void FiveBandEncoder::choosePoint(DropDownList *chooser, DropDownList *other,
-                                  std::span<const PointRow> rows, bool releaseDropsUnit)
+                                  std::span<const PointRow> rows, Release release)
 {
     const PointRow *row = pointRow(chooser, rows);
     if (!row)
@@ -178,7 +179,7 @@ void FiveBandEncoder::choosePoint(DropDownList *chooser, DropDownList *other,
     // A point or a letter fixes the multiplier by itself: the unit goes back to " " and is
     // locked with the other chooser.
     m_unit->setEnabled(!row->lock);
-    if (row->lock || releaseDropsUnit)
+    if (row->lock || release == Release::BlanksUnit)
         m_unit->setText(QStringLiteral(" "));
     other->setEnabled(!row->lock);
     m_unitBandTimer->setEnabled(!row->lock);
@@ -187,12 +188,12 @@ void FiveBandEncoder::choosePoint(DropDownList *chooser, DropDownList *other,
 
 void FiveBandEncoder::Combo2_Click()
 {
-    choosePoint(m_pointAfterFirst, m_pointAfterSecond, kAfterFirst, true);
+    choosePoint(m_pointAfterFirst, m_pointAfterSecond, kAfterFirst, Release::BlanksUnit);
 }
 
 void FiveBandEncoder::combo1_Click()
 {
-    choosePoint(m_pointAfterSecond, m_pointAfterFirst, kAfterSecond, false);
+    choosePoint(m_pointAfterSecond, m_pointAfterFirst, kAfterSecond, Release::KeepsUnit);
 }
 
 void FiveBandEncoder::tolerance_Click()

@@ -24,9 +24,12 @@ public:
     void Command2_Click();
 
 private:
+    // What releasing a chooser (" ") does to the unit list's choice.
+    enum class Release { KeepsUnit, BlanksUnit };
+
     FiveBandChoice choice() const;
     void choosePoint(ui::DropDownList *chooser, ui::DropDownList *other,
-                     std::span<const PointRow> rows, bool releaseDropsUnit);
+                     std::span<const PointRow> rows, Release release);
 
     // The value row, left to right.
     ui::DropDownList *m_firstDigit = nullptr;

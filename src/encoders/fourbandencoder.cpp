@@ -16,8 +16,9 @@ const char *const kDigit[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
 const char *const kUnits[] = {" ohm", "0 ohm", " Kohm", "0 Kohm", " Mohm"};
 const char *const kTolerances[] = {"1%", "2%", "5%", "10%", "20%"};
 
-const WindowDef kWindow{"Value to Colours",  6840, 4035,
-                        Border::FixedSingle, true, Placement::CentreScreen};
+// clang-format off
+const WindowDef kWindow{.caption = "Value to Colours", .width = 6840, .height = 4035, .border = Border::FixedSingle, .taskbarButton = true, .placement = Placement::CentreScreen};
+// clang-format on
 
 // The lines lie on top of the drawing, in which the body pieces cover the bands' edges. Each
 // colour name lies on top of the one to its left, whose end it overlaps.
@@ -69,9 +70,7 @@ const ControlDef kControls[] = {
         {.name = "Label19", .kind = Kind::Label, .left = 3840, .top = 3480, .width = 975, .height = 255, .flags = Flag::Hidden},
         {.name = "Label28", .kind = Kind::Label, .left = 5160, .top = 3360, .width = 975, .height = 255, .flags = Flag::Hidden},
 };
-// clang-format on
 
-// clang-format off
 const UnitRow kUnitBands[] = {
         {" ohm", cc::rgb(0, 0, 0), "Black"},
         {"0 ohm", cc::rgb(128, 64, 64), "Brown"},
@@ -83,14 +82,14 @@ const UnitRow kUnitBands[] = {
 
 // The green multiplier here is (0,255,0), and the silver one is named in lower case.
 const PointRow kBetweenDigits[] = {
-        {".", true, cc::rgb(192, 192, 1), "Gold"},
-        {" ", false, kBody, ""},
-        {"k", true, cc::rgb(255, 0, 0), "Red"},
-        {"M", true, cc::rgb(0, 255, 0), "Green"},
+        {.item = ".", .lock = true, .colour = cc::rgb(192, 192, 1), .name = "Gold"},
+        {.item = " ", .lock = false, .colour = kBody, .name = ""},
+        {.item = "k", .lock = true, .colour = cc::rgb(255, 0, 0), .name = "Red"},
+        {.item = "M", .lock = true, .colour = cc::rgb(0, 255, 0), .name = "Green"},
 };
 const PointRow kInFront[] = {
-        {".", true, cc::rgb(176, 176, 176), "silver"},
-        {" ", false, kBody, ""},
+        {.item = ".", .lock = true, .colour = cc::rgb(176, 176, 176), .name = "silver"},
+        {.item = " ", .lock = false, .colour = kBody, .name = ""},
 };
 
 } // namespace

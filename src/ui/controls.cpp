@@ -1,7 +1,9 @@
 #include "ui/controls.h"
 
+#include "ui/accessibility.h"
+#include "ui/scheme.h"
+
 #include <QAbstractItemView>
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -12,7 +14,6 @@
 #include <QTimerEvent>
 
 #include <algorithm>
-#include <cmath>
 #include <vector>
 
 namespace ui {
@@ -85,158 +86,6 @@ QPixmap bitmap(const char *path)
     return QPixmap(file);
 }
 
-// A list is named by its role, as the heading over it says, whatever is chosen; the choice is
-// its value, its text (where a screen reader looks for a closed list's value when the toolkit
-// offers no selection) and the selected item of its popup list.
-class ListAccessible : public QAccessibleWidget, public QAccessibleTextInterface
-{
-public:
-    explicit ListAccessible(DropDownList *list)
-        : QAccessibleWidget(list, QAccessible::ComboBox)
-    { }
-
-    void *interface_cast(QAccessible::InterfaceType type) override
-    {
-        if (type == QAccessible::TextInterface)
-            return static_cast<QAccessibleTextInterface *>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
-    QString text(QAccessible::Text t) const override
-    {
-        if (t == QAccessible::Value)
-            return list()->text();
-        return QAccessibleWidget::text(t);
-    }
-    int childCount() const override { return 1; }
-    QAccessibleInterface *child(int index) const override
-    {
-        return index == 0 ? QAccessible::queryAccessibleInterface(list()->view()) : nullptr;
-    }
-    int indexOfChild(const QAccessibleInterface *child) const override
-    {
-        return child && child->object() == list()->view() ? 0 : -1;
-    }
-    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
-    void doAction(const QString &action) override
-    {
-        if (action != showMenuAction() && action != pressAction())
-            return;
-        if (list()->view()->isVisible())
-            list()->hidePopup();
-        else
-            list()->showPopup();
-    }
-
-    // The choice as read-only text without a caret.
-    QString text(int start, int end) const override
-    {
-        return list()->text().mid(start, end - start);
-    }
-    int characterCount() const override { return int(list()->text().size()); }
-    QString attributes(int, int *start, int *end) const override
-    {
-        *start = 0;
-        *end = characterCount();
-        return {};
-    }
-    int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override { }
-    void selection(int, int *start, int *end) const override { *start = *end = 0; }
-    int selectionCount() const override { return 0; }
-    void addSelection(int, int) override { }
-    void removeSelection(int) override { }
-    void setSelection(int, int, int) override { }
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint &) const override { return -1; }
-    void scrollToSubstring(int, int) override { }
-
-private:
-    DropDownList *list() const { return static_cast<DropDownList *>(widget()); }
-};
-
-// A notice of an announcer, and the status line that holds them.
-class Notice : public QWidget
-{
-public:
-    explicit Notice(QWidget *parent)
-        : QWidget(parent)
-    {
-        setGeometry(0, 0, 0, 0);
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        setFocusPolicy(Qt::NoFocus);
-        hide();
-    }
-};
-
-QAccessibleInterface *accessibleFor(const QString &, QObject *object)
-{
-    // Pictures are images to a screen reader, named by what they show.
-    if (qobject_cast<Image *>(object) || qobject_cast<PictureBox *>(object))
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
-    if (auto *list = qobject_cast<DropDownList *>(object))
-        return new ListAccessible(list);
-    if (auto *announcer = qobject_cast<Announcer *>(object))
-        return new QAccessibleWidget(announcer, QAccessible::StatusBar);
-    if (auto *notice = dynamic_cast<Notice *>(object))
-        return new QAccessibleWidget(notice, QAccessible::Notification);
-    return nullptr;
-}
-
-void installAccessibleFactory()
-{
-    static const bool installed = (QAccessible::installFactory(accessibleFor), true);
-    Q_UNUSED(installed);
-}
-
-void nameForScreenReaders(QWidget *control, const ControlDef &def)
-{
-    installAccessibleFactory();
-    if (def.accessibleName)
-        control->setAccessibleName(QLatin1String(def.accessibleName));
-}
-
-bool isFixed(quint32 colour)
-{
-    return colour != kStandardColour && !(colour & 0x80000000u);
-}
-
-// As WCAG 2 defines it: 1 for the same colour, 21 for black on white.
-double contrast(const QColor &a, const QColor &b)
-{
-    auto luminance = [](const QColor &c) {
-        auto linear = [](float v) {
-            return v <= 0.04045f ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
-    };
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
-// The light scheme the design's fixed colours were chosen for: black text, white highlights.
-const QPalette &designScheme()
-{
-    static const QPalette scheme = [] {
-        QPalette p;
-        p.setColor(QPalette::ButtonText, QColor(0, 0, 0));
-        p.setColor(QPalette::WindowText, QColor(0, 0, 0));
-        p.setColor(QPalette::Light, QColor(255, 255, 255));
-        return p;
-    }();
-    return scheme;
-}
-
-// Text in a scheme's colour on a fixed background: as the scheme has it where it reads well
-// (4.5:1), or where it is the colour the design was drawn with; else black or white, whichever
-// reads better. A dark scheme's light text on a pale swatch would be invisible.
-QColor readable(const QColor &text, const QColor &background, const QColor &drawnWith)
-{
-    if (text == drawnWith || contrast(text, background) >= 4.5)
-        return text;
-    const QColor black(0, 0, 0), white(255, 255, 255);
-    return contrast(black, background) >= contrast(white, background) ? black : white;
-}
-
 } // namespace
 
 void ClickTracker::press(QMouseEvent *event)
@@ -254,23 +103,6 @@ bool ClickTracker::release(QMouseEvent *event, const QRect &inside)
     return click;
 }
 
-QColor colourOf(quint32 value, const QPalette &palette, QPalette::ColorRole standardRole)
-{
-    if (value == kStandardColour)
-        return palette.color(standardRole);
-    if (value & 0x80000000u) {
-        switch (value & 0xff) {
-        case 0x08:
-            return palette.color(QPalette::WindowText);
-        case 0x14:
-            return palette.color(QPalette::Light);
-        default:
-            return palette.color(standardRole);
-        }
-    }
-    return QColor(int(value & 0xff), int((value >> 8) & 0xff), int((value >> 16) & 0xff));
-}
-
 QFont fontOf(Font font)
 {
     // MS Sans Serif does not exist here; Liberation Sans is close and sized in pixels at
@@ -280,7 +112,7 @@ QFont fontOf(Font font)
     QFont f;
     f.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     f.setStyleHint(QFont::SansSerif);
-    f.setStretch(font == Font::ArialBold ? QFont::Unstretched : 95);
+    f.setStretch(95);
     switch (font) {
     case Font::Standard:
         f.setPixelSize(11);
@@ -293,10 +125,6 @@ QFont fontOf(Font font)
         break;
     case Font::Bold:
         f.setPixelSize(11);
-        f.setWeight(QFont::Bold);
-        break;
-    case Font::ArialBold:
-        f.setPixelSize(24);
         f.setWeight(QFont::Bold);
         break;
     }
@@ -374,10 +202,8 @@ void Label::applyColours()
 {
     QPalette pal = parentWidget() ? parentWidget()->palette() : palette();
     const QColor background = colourOf(m_backColour, pal, QPalette::Button);
-    QColor text = colourOf(m_foreColour, pal, QPalette::ButtonText);
-    if (!m_transparent && isFixed(m_backColour) && !isFixed(m_foreColour))
-        text = readable(text, background,
-                        colourOf(m_foreColour, designScheme(), QPalette::ButtonText));
+    const QColor text = m_transparent ? colourOf(m_foreColour, pal, QPalette::ButtonText)
+                                      : readableText(m_foreColour, m_backColour, pal);
     pal.setColor(QPalette::Window, background);
     pal.setColor(QPalette::WindowText, text);
     setPalette(pal);
@@ -657,26 +483,6 @@ void Line::paintEvent(QPaintEvent *)
     QPainter p(this);
     p.setPen(QPen(palette().color(QPalette::WindowText), 1)); // one logical pixel
     p.drawLine(m_line.translated(-pos()));
-}
-
-Announcer::Announcer(QWidget *parent)
-    : QWidget(parent)
-{
-    installAccessibleFactory();
-    setGeometry(0, 0, 0, 0);
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setFocusPolicy(Qt::NoFocus);
-    for (int i = 0; i < 3; ++i)
-        m_notices.push_back(new Notice(this));
-}
-
-void Announcer::announce(const QString &text)
-{
-    QWidget *notice = m_notices[m_next];
-    m_next = (m_next + 1) % m_notices.size();
-    notice->setAccessibleName(text);
-    notice->hide();
-    notice->show();
 }
 
 QObject *createControl(const ControlDef &def, QWidget *parent)

@@ -11,8 +11,6 @@
 #include <QPixmap>
 #include <QPushButton>
 
-#include <vector>
-
 namespace ui {
 
 // A click as the user means it: the left button pressed and released inside the control.
@@ -27,7 +25,6 @@ private:
     bool m_pressed = false;
 };
 
-QColor colourOf(quint32 value, const QPalette &palette, QPalette::ColorRole standardRole);
 QFont fontOf(Font font);
 
 // A control of the def's kind, named and placed as the design says.
@@ -195,21 +192,6 @@ protected:
 
 private:
     QLine m_line;
-};
-
-// Nothing to see: a status line whose notices a screen reader speaks as each is shown, whatever
-// has the focus, without calling them notifications. The notices take turns: a screen reader
-// reads a notice's text some time after it shows, by when the next may already be out.
-class Announcer : public QWidget
-{
-    Q_OBJECT
-public:
-    explicit Announcer(QWidget *parent);
-    void announce(const QString &text);
-
-private:
-    std::vector<QWidget *> m_notices;
-    size_t m_next = 0;
 };
 
 class Frame : public QFrame

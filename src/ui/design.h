@@ -37,7 +37,6 @@ enum class Font {
     Medium, // MS Sans Serif 9.75 pt
     Large, // MS Sans Serif 24 pt
     Bold, // MS Sans Serif 8.25 pt, weight 700
-    ArialBold, // Arial 18 pt, weight 700
 };
 
 namespace Flag {
@@ -80,12 +79,12 @@ enum class Placement { CentreScreen, WindowsDefault };
 
 struct WindowDef
 {
-    const char *caption;
-    int width; // client area, twips
-    int height;
-    Border border;
-    bool taskbarButton;
-    Placement placement;
+    const char *caption = nullptr; // none: no title bar
+    int width = 0; // client area, twips
+    int height = 0;
+    Border border = Border::FixedSingle;
+    bool taskbarButton = true;
+    Placement placement = Placement::CentreScreen;
     const char *icon = nullptr;
 };
 

@@ -123,21 +123,17 @@ void Screen::followEveryChoice()
         for (Timer *t : timers)
             t->tickSoon();
     };
-    for (auto *list : findChildren<DropDownList *>()) {
+    const auto lists = findChildren<DropDownList *>();
+    for (auto *list : lists)
         connect(list, &DropDownList::clicked, this, tickSoon);
-        connect(list, &DropDownList::clicked, this, [this, list] { announceChoice(list); });
-    }
     for (auto *button : findChildren<CommandButton *>())
         connect(button, &CommandButton::clicked, this, tickSoon);
 
-    // A result is whole once the slowest timer has ticked after the choice; half again as long,
-    // since coarse timers may tick late.
+    // A result is whole once the slowest timer has ticked after the choice.
     int slowest = 0;
     for (Timer *t : timers)
         slowest = std::max(slowest, t->interval());
-    m_settling.setSingleShot(true);
-    m_settling.setInterval(slowest * 3 / 2);
-    connect(&m_settling, &QTimer::timeout, this, &Screen::announce);
+    m_spokenResult.followChoices(lists, slowest);
 }
 
 void Screen::linkTabOrder(std::span<const ControlDef> controls)
@@ -162,66 +158,6 @@ void Screen::linkLabels(std::span<const ControlDef> controls)
         if (def.labelFor)
             control<Label>(def.name)->setBuddy(control<QWidget>(def.labelFor));
     }
-}
-
-void Screen::setResultControls(std::vector<QWidget *> producers, QWidget *resultArea)
-{
-    m_resultProducers = std::move(producers);
-    m_resultArea = resultArea;
-    m_announcer = new Announcer(this);
-}
-
-QString Screen::spokenRange(const Label *minimum, const Label *minimumUnit, const Label *maximum,
-                            const Label *maximumUnit)
-{
-    QStringList parts;
-    if (!minimum->caption().isEmpty())
-        parts << QLatin1String("minimum ") + minimum->caption() + u' ' + minimumUnit->caption();
-    if (!maximum->caption().isEmpty())
-        parts << QLatin1String("maximum ") + maximum->caption() + u' ' + maximumUnit->caption();
-    return parts.join(QLatin1String(", "));
-}
-
-void Screen::offerResult(const QString &text)
-{
-    if (text == m_offeredResult)
-        return;
-    m_offeredResult = text;
-    for (QWidget *w : m_resultProducers)
-        w->setAccessibleDescription(text);
-    if (m_resultArea)
-        m_resultArea->setAccessibleName(text);
-    // The description's own change is not spoken by every screen reader.
-    m_resultToAnnounce = !text.isEmpty();
-    announceWhenSettled();
-}
-
-void Screen::announceChoice(const DropDownList *list)
-{
-    // A screen reader does not speak a closed list's new choice by itself. A blank item
-    // would be spoken as nothing.
-    const QString choice = list->text();
-    m_choiceToAnnounce = choice.trimmed().isEmpty() ? QStringLiteral("blank") : choice;
-    announceWhenSettled();
-}
-
-void Screen::announceWhenSettled()
-{
-    // One announcement for a choice and all it changes: each new one would cut the last short.
-    if (m_announcer)
-        m_settling.start();
-}
-
-void Screen::announce()
-{
-    QStringList parts{m_choiceToAnnounce};
-    if (m_resultToAnnounce)
-        parts << m_offeredResult;
-    m_choiceToAnnounce.clear();
-    m_resultToAnnounce = false;
-    parts.removeAll(QString());
-    if (!parts.isEmpty())
-        m_announcer->announce(parts.join(QLatin1String(". ")));
 }
 
 void Screen::stopTimers()

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "ui/accessibility.h"
 #include "ui/controls.h"
 #include "ui/design.h"
 
-#include <QTimer>
 #include <QWidget>
 
 #include <span>
@@ -55,16 +55,12 @@ public:
     void placeOnFirstShow();
 
 protected:
-    // What the screen has computed, as one text for screen readers: the description of the
-    // controls that produce it, where "where am I" finds it, and the name of the result area;
-    // announced, without moving the focus, only when it changes, together with the choice in a
-    // list that changed it: "gold. 4.7 kilo ohms, 5 %, minimum 4.465 Kohm, ...".
-    void offerResult(const QString &text);
-    void setResultControls(std::vector<QWidget *> producers, QWidget *resultArea);
-    // "minimum 4.465 Kohm, maximum 4.935 Kohm", as the range boxes show it; empty boxes are left
-    // out.
-    static QString spokenRange(const Label *minimum, const Label *minimumUnit, const Label *maximum,
-                               const Label *maximumUnit);
+    // The screen's result for screen readers, and the controls that produce it.
+    void offerResult(const QString &text) { m_spokenResult.offer(text); }
+    void setResultControls(std::vector<QWidget *> producers, QWidget *resultArea)
+    {
+        m_spokenResult.setResultControls(this, std::move(producers), resultArea);
+    }
 
     // What a close forced by the desktop (Alt+F4) means on this screen: the back button.
     virtual void closeRequested();
@@ -85,9 +81,6 @@ private:
     void createWindowedControls(std::span<const ControlDef> controls);
     void raiseWindowedControls(std::span<const ControlDef> controls);
     void followEveryChoice();
-    void announceChoice(const DropDownList *list);
-    void announceWhenSettled();
-    void announce();
     void linkTabOrder(std::span<const ControlDef> controls);
     void linkLabels(std::span<const ControlDef> controls);
 
@@ -95,14 +88,7 @@ private:
     WindowDef m_window;
     std::span<const ControlDef> m_design;
     std::vector<QWidget *> m_tabOrder;
-    std::vector<QWidget *> m_resultProducers;
-    QWidget *m_resultArea = nullptr;
-    Announcer *m_announcer = nullptr;
-    // What waits to be announced once every timer has had its tick after a change.
-    QTimer m_settling;
-    QString m_choiceToAnnounce;
-    bool m_resultToAnnounce = false;
-    QString m_offeredResult;
+    SpokenResult m_spokenResult;
     bool m_placed = false;
     bool m_focused = false;
     ClickTracker m_click;

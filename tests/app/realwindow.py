@@ -168,6 +168,8 @@ def desktop():
     centred = geometry(decoder)
     xdotool("windowmove", str(decoder.id), "30", "40")
     moved = geometry(decoder)
+    on_top(decoder)
+    xdotool("key", "Tab")  # to band 2, where the keyboard must still be after each restore
     for how in ("mouse", "keyboard"):
         tell_wm(decoder, "WM_CHANGE_STATE", 3)
         check(wait(lambda: window("Colour Code to Value") is None), "the decoder minimised (%s)" % how)
@@ -178,6 +180,9 @@ def desktop():
             xdotool("key", "space")
         check(wait(lambda: stack()[-1] == decoder == window("Colour Code to Value")), "its menu button brings it back (%s)" % how)
     check(centred != moved == geometry(decoder), "moved, minimised and restored, it stays put: %s" % [centred, moved, geometry(decoder)])
+    xdotool("key", "y")
+    bands = [shot(decoder, x, 120, 1, 1)[0][0] for x in (150, 182)]
+    check(bands == [(255, 255, 192), (255, 255, 1)], "the keyboard stays in band 2: 'y' paints it yellow, band 1 unpainted: %s" % bands)
     tell_wm(decoder, "_NET_CLOSE_WINDOW", X.CurrentTime, 2)
     check(wait(lambda: window("Colour Code to Value") is None) and window("Ohmara V3.1"), "closed by the window manager, the decoder goes back")
     check("_NET_WM_STATE_SKIP_TASKBAR" not in atoms(menu, "_NET_WM_STATE") and prop(menu, "_NET_WM_ICON"), "the menu on the taskbar, with the icon")

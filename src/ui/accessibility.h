@@ -1,0 +1,71 @@
+#pragma once
+
+// What a screen reader gets beyond what the toolkit gives it: pictures as named images, lists
+// named by their role whose choice is their text, a status line whose notices are spoken
+// whatever has the focus, and each screen's result, offered with the controls that produce it
+// and announced once a choice and all it changes have settled.
+
+#include "ui/design.h"
+
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+
+#include <vector>
+
+namespace ui {
+
+class DropDownList;
+class Label;
+
+// Names the control as its design row says, for a screen reader.
+void nameForScreenReaders(QWidget *control, const ControlDef &def);
+
+// Nothing to see: a status line whose notices a screen reader speaks as each is shown, whatever
+// has the focus, without calling them notifications. The notices take turns: a screen reader
+// reads a notice's text some time after it shows, by when the next may already be out.
+class Announcer : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Announcer(QWidget *parent);
+    void announce(const QString &text);
+
+private:
+    std::vector<QWidget *> m_notices;
+    size_t m_next = 0;
+};
+
+// What a screen has computed, as one text for screen readers: the description of the controls
+// that produce it, where "where am I" finds it, and the name of the result area. Announced,
+// without moving the focus, only when it changes, together with the choice in a list that
+// changed it: "gold. 4.7 kilo ohms, 5 %, minimum 4.465 Kohm, ...".
+class SpokenResult
+{
+public:
+    // Each choice in a list is announced once the slowest timer of the screen has ticked after it.
+    void followChoices(const QList<DropDownList *> &lists, int slowestTimerMs);
+    // The screen announces through a status line of its own.
+    void setResultControls(QWidget *screen, std::vector<QWidget *> producers, QWidget *resultArea);
+    void offer(const QString &text);
+
+private:
+    void choiceMade(const DropDownList *list);
+    void announceWhenSettled();
+    void announce();
+
+    std::vector<QWidget *> m_producers;
+    QWidget *m_resultArea = nullptr;
+    Announcer *m_announcer = nullptr;
+    // What waits to be announced once every timer has had its tick after a change.
+    QTimer m_settling;
+    QString m_choice;
+    bool m_resultPending = false;
+    QString m_offered;
+};
+
+// "minimum 4.465 Kohm, maximum 4.935 Kohm", as the range boxes show it; empty boxes are left out.
+QString spokenRange(const Label *minimum, const Label *minimumUnit, const Label *maximum,
+                    const Label *maximumUnit);
+
+} // namespace ui
