@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QMargins>
 #include <QThread>
 #include <QWidget>
 
@@ -62,6 +63,58 @@ bool supported(const X11 &x, const char *hint)
     return std::find(hints.begin(), hints.end(), atom(x.connection, hint)) != hints.end();
 }
 
+// The frame the window manager says it will put around the unmapped window, asked before it is
+// shown; none when it does not say.
+QMargins announcedFrame(const X11 &x, xcb_window_t id)
+{
+    if (!supported(x, "_NET_REQUEST_FRAME_EXTENTS"))
+        return {};
+    xcb_client_message_event_t request{};
+    request.response_type = XCB_CLIENT_MESSAGE;
+    request.format = 32;
+    request.window = id;
+    request.type = atom(x.connection, "_NET_REQUEST_FRAME_EXTENTS");
+    xcb_send_event(x.connection, false, x.root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char *>(&request));
+    xcb_flush(x.connection);
+    // The window manager answers by setting the property, at once as a rule.
+    const xcb_atom_t extents = atom(x.connection, "_NET_FRAME_EXTENTS");
+    QElapsedTimer waited;
+    waited.start();
+    do {
+        const auto e = property(x.connection, id, extents, XCB_ATOM_CARDINAL);
+        if (e.size() == 4)
+            return QMargins(int(e[0]), int(e[2]), int(e[1]), int(e[3]));
+        QThread::usleep(500);
+    } while (waited.elapsed() < 100);
+    return {};
+}
+
+// Shows the window with centre gravity in its size hints: the window manager puts the middle of
+// its frame where the middle of the window was asked for.
+void showWithCentreGravity(const X11 &x, QWidget *window)
+{
+    // The toolkit writes the size hints with its own gravity just before it maps the window.
+    // Centre gravity is written over them before the window manager can read them, which it
+    // does when the map request reaches it: the server serves no other client meanwhile.
+    xcb_grab_server(x.connection);
+    window->show();
+    const auto id = xcb_window_t(window->winId());
+    auto hints = property(x.connection, id, XCB_ATOM_WM_NORMAL_HINTS, XCB_ATOM_WM_SIZE_HINTS);
+    constexpr size_t kWinGravity = 17; // the last field of WM_SIZE_HINTS
+    constexpr uint32_t kPWinGravity = 1u << 9;
+    constexpr uint32_t kCenterGravity = 5;
+    if (hints.size() > kWinGravity) {
+        hints[0] |= kPWinGravity;
+        hints[kWinGravity] = kCenterGravity;
+        xcb_change_property(x.connection, XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_NORMAL_HINTS,
+                            XCB_ATOM_WM_SIZE_HINTS, 32, uint32_t(hints.size()), hints.data());
+    }
+    xcb_ungrab_server(x.connection);
+    xcb_flush(x.connection);
+}
+
 } // namespace
 
 void skipTaskbarAndPager(QWidget *window)
@@ -98,32 +151,25 @@ void restoreIfMinimised(QWidget *window)
     }
 }
 
-QMargins frameExtents(QWidget *window)
+void showFrameCentred(QWidget *window)
 {
     const X11 x = x11();
-    if (!x.connection || !supported(x, "_NET_REQUEST_FRAME_EXTENTS"))
-        return {};
-    const auto id = xcb_window_t(window->winId());
-    xcb_client_message_event_t request{};
-    request.response_type = XCB_CLIENT_MESSAGE;
-    request.format = 32;
-    request.window = id;
-    request.type = atom(x.connection, "_NET_REQUEST_FRAME_EXTENTS");
-    xcb_send_event(x.connection, false, x.root,
-                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                   reinterpret_cast<const char *>(&request));
-    xcb_flush(x.connection);
-    // The window manager answers by setting the property, at once as a rule.
-    const xcb_atom_t extents = atom(x.connection, "_NET_FRAME_EXTENTS");
-    QElapsedTimer waited;
-    waited.start();
-    do {
-        const auto e = property(x.connection, id, extents, XCB_ATOM_CARDINAL);
-        if (e.size() == 4)
-            return QMargins(int(e[0]), int(e[2]), int(e[1]), int(e[3]));
-        QThread::usleep(500);
-    } while (waited.elapsed() < 100);
-    return {};
+    if (!x.connection) {
+        window->show();
+        return;
+    }
+    // A frame the window manager tells in advance is placed exactly. Some never tell (kwin),
+    // some tell none for a window with a title bar (mutter); they are asked to centre it, which
+    // they do. Openbox tells, but centres by a rule of its own.
+    const QMargins frame = announcedFrame(x, xcb_window_t(window->winId()));
+    if (frame.isNull()) {
+        showWithCentreGravity(x, window);
+        return;
+    }
+    QRect framed = window->geometry().marginsAdded(frame);
+    framed.moveCenter(window->geometry().center());
+    window->setGeometry(framed.marginsRemoved(frame));
+    window->show();
 }
 
 } // namespace ui::desktop

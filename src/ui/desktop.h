@@ -1,13 +1,11 @@
 #pragma once
 
-#include <QMargins>
-
 class QWidget;
 
 namespace ui::desktop {
 
 // What the X11 desktop is told and asked beyond what the toolkit offers. Elsewhere (offscreen,
-// Wayland) these do nothing.
+// native Wayland) the window is shown as the toolkit shows it and nothing more is asked.
 
 // Asks the window manager to leave the window off its taskbar and pager. Call before each show.
 void skipTaskbarAndPager(QWidget *window);
@@ -15,8 +13,9 @@ void skipTaskbarAndPager(QWidget *window);
 // Brings back a window the user minimised (the toolkit does not know the desktop did it).
 void restoreIfMinimised(QWidget *window);
 
-// The frame the window manager will put around the window, asked before it is first shown;
-// none when no window manager answers.
-QMargins frameExtents(QWidget *window);
+// Shows the window for the first time with the frame the window manager puts around it centred
+// where the window's own centre was placed (ICCCM's centre gravity): a frame of any size is
+// centred without being known in advance, and the window does not move once shown.
+void showFrameCentred(QWidget *window);
 
 } // namespace ui::desktop

@@ -69,10 +69,9 @@ void show(ScreenId id)
         return;
     // A window shown anew comes up in front; one already shown is brought there.
     const bool shownAlready = s->isVisible();
-    s->placeOnFirstShow();
     // A window the user minimised comes back as it was.
     desktop::restoreIfMinimised(s);
-    s->show();
+    s->showPlaced();
     if (shownAlready)
         s->raise();
     s->activateWindow();

@@ -8,6 +8,7 @@
 #include <QIcon>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -20,7 +21,7 @@ const char *const kScreenNames[kScreenCount]
 Qt::WindowFlags flagsFor(const WindowDef &window)
 {
     if (!window.caption)
-        return Qt::SplashScreen | Qt::FramelessWindowHint;
+        return Qt::Window | Qt::FramelessWindowHint;
     // No control box: a title bar without system menu, close, minimise or maximise button.
     // Every screen is a window of its own, stacked as the user activates it; one without a
     // taskbar button asks to be left off the taskbar instead of being transient for another.
@@ -166,22 +167,24 @@ void Screen::stopTimers()
         t->setEnabled(false);
 }
 
-void Screen::placeOnFirstShow()
+void Screen::showPlaced()
 {
-    if (m_placed)
-        return;
+    const bool firstShow = !m_placed;
     m_placed = true;
-    if (m_window.placement != Placement::CentreScreen)
-        return;
     QScreen *screen = QGuiApplication::primaryScreen();
-    if (!screen)
+    if (!firstShow || m_window.placement != Placement::CentreScreen || !screen) {
+        show();
         return;
-    // The whole window with its frame, which the window manager tells before the window shows.
+    }
     create();
-    const QMargins extents = m_window.caption ? desktop::frameExtents(this) : QMargins();
-    QRect frame = QRect(QPoint(), size()).marginsAdded(extents);
-    frame.moveCenter(screen->availableGeometry().center());
-    setGeometry(frame.marginsRemoved(extents));
+    QRect client(QPoint(), size());
+    client.moveCenter(screen->availableGeometry().center());
+    setGeometry(client);
+    // A window without a title bar has no frame to centre.
+    if (m_window.caption)
+        desktop::showFrameCentred(this);
+    else
+        show();
 }
 
 void Screen::closeRequested()
@@ -192,7 +195,17 @@ void Screen::closeRequested()
 void Screen::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (m_window.caption && !m_window.taskbarButton && !event->spontaneous())
+    if (!m_keptUnmaximised && m_window.border != Border::Sizable) {
+        // A window of fixed size is never maximised, whatever a title bar offers: the toolkit's
+        // own, drawn where a Wayland compositor draws none, always offers it.
+        m_keptUnmaximised = true;
+        QWindow *handle = windowHandle();
+        connect(handle, &QWindow::windowStateChanged, this, [handle](Qt::WindowState state) {
+            if (state == Qt::WindowMaximized || state == Qt::WindowFullScreen)
+                handle->setWindowStates(Qt::WindowNoState);
+        });
+    }
+    if (!m_window.taskbarButton && !event->spontaneous())
         desktop::skipTaskbarAndPager(this);
     if (!m_focused) {
         m_focused = true;

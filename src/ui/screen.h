@@ -52,7 +52,9 @@ public:
     const std::vector<QWidget *> &tabOrder() const { return m_tabOrder; }
 
     void stopTimers();
-    void placeOnFirstShow();
+    // Shows the window; the first time, where its placement says: centred with its frame, or
+    // where the desktop puts a new window.
+    void showPlaced();
 
 protected:
     // The screen's result for screen readers, and the controls that produce it.
@@ -91,6 +93,7 @@ private:
     SpokenResult m_spokenResult;
     bool m_placed = false;
     bool m_focused = false;
+    bool m_keptUnmaximised = false;
     ClickTracker m_click;
 };
 

@@ -1,8 +1,12 @@
-"""realwindow.py PROGRAM SUITE [WINDOW_MANAGER]: the real program on an X display of its own under a
-real window manager, in the test's D-Bus session, used as people use it. SUITE: desktop, stacking,
-a11y, dark, speech-decoders, speech-encoders (what Orca says), start (the menu shows)."""
+"""realwindow.py PROGRAM SUITE [DESKTOP]: the real program on an X display of its own under a real
+window manager, or in a GNOME Wayland session on it, in the test's D-Bus session, used as people use
+it. SUITE: desktop, session (what every desktop must get right), a11y, dark, speech-decoders,
+speech-encoders (what Orca says), start (the menu shows). DESKTOP: openbox (the default), xfwm4,
+kwin_x11, mutter (GNOME's, on X11), gnome-wayland (mutter as a Wayland compositor, the program
+through its XWayland, as a GNOME Wayland session starts it)."""
 
 import ctypes
+import glob
 import os
 import re
 import shutil
@@ -16,7 +20,9 @@ from Xlib import X, display as xdisplay, protocol
 
 PROGRAM, SUITE = sys.argv[1], sys.argv[2]
 WM = sys.argv[3] if len(sys.argv) > 3 else "openbox"
-failures, children, runtime = [], [], None
+failures, children, runtime, home = [], [], None, None
+# Keys and clicks go to the test's own display, where a nested compositor takes them as a user's.
+INPUT, SCREEN = None, ("1280", "1024")
 pump = lambda: None
 
 
@@ -85,8 +91,29 @@ def tell_wm(window, message, *data):
 
 
 def xdotool(*args):
-    subprocess.run(["xdotool", *args], check=True)
+    subprocess.run(["xdotool", *args], check=True, env=dict(os.environ, DISPLAY=INPUT))
     time.sleep(0.3)
+
+
+def click(window, x, y):
+    wx, wy = geometry(window)[:2]
+    xdotool("mousemove", str(wx + x), str(wy + y), "click", "1")
+
+
+def on_screen(window):
+    """The middle of the window is on the screen the user sees: a compositor shows it a little later."""
+    x, y, w, h = geometry(window)
+    rgb = lambda image: bytes(b for i, b in enumerate(image.data) if i % 4 != 3)
+    return rgb(window.get_image(w // 2 - 8, h // 2 - 8, 16, 16, X.ZPixmap, 0xFFFFFFFF)) == \
+        rgb(screen.get_image(x + w // 2 - 8, y + h // 2 - 8, 16, 16, X.ZPixmap, 0xFFFFFFFF))
+
+
+def open_display():
+    """python-xlib keeps one table of extension events for all its displays: each gets its own."""
+    protocol.display.Display.event_classes = protocol.event.event_class.copy()
+    opened = xdisplay.Display()
+    opened.display.event_classes = protocol.display.Display.event_classes
+    return opened
 
 
 def shot(window, x=0, y=0, w=None, h=None):
@@ -103,18 +130,19 @@ def on_top(window):
 
 
 def splash():
-    return wait(lambda: next(w for w in stack() if "_NET_WM_WINDOW_TYPE_SPLASH" in atoms(w, "_NET_WM_WINDOW_TYPE")))
+    """The window without a title of its own: the toolkit names it after the program."""
+    return wait(lambda: window("Ohmara"))
 
 
 def menu_after_splash():
     shown = splash()
-    xdotool("mousemove", "--window", str(shown.id), "4", "4", "click", "1") if shown else None
+    click(shown, 4, 4) if shown else None
     return wait(lambda: window("Ohmara V3.1"))
 
 
 def open_tool(menu, column, row, name):
     on_top(menu)
-    xdotool("mousemove", "--window", str(menu.id), str(48 + 120 * column), str(108 + 48 * row), "click", "1")
+    click(menu, 48 + 120 * column, 108 + 48 * row)
     return wait(lambda: window(name))
 
 
@@ -130,9 +158,52 @@ def stacked(menu):
     return decoder, calculator
 
 
-def stacking():
-    start(PROGRAM)
-    stacked(menu_after_splash())
+def centred_with_frame(w):
+    """Within 3 pixels, the window with the frame its window manager put around it."""
+    sw, sh = root.get_geometry().width, root.get_geometry().height
+    x, y, ww, wh = geometry(w)
+    left, right, top, bottom = prop(w, "_NET_FRAME_EXTENTS") or [0] * 4
+    off = (2 * (x - left) + ww + left + right - sw) / 2, (2 * (y - top) + wh + top + bottom - sh) / 2
+    return abs(off[0]) <= 3 and abs(off[1]) <= 3, "%s, frame %s" % ([x, y, ww, wh], [left, right, top, bottom])
+
+
+def session():
+    """What every desktop must get right: the splash left by a key and by a click, the menu centred
+    with its frame, a tool stacked under the activated menu, minimised and brought back, closed by
+    the desktop as by its back button."""
+    for how in ("key", "click"):
+        app = start(PROGRAM)
+        shown = splash()
+        check(shown and wait(lambda: prop(root, "_NET_ACTIVE_WINDOW")[0] == shown.id and on_screen(shown)),
+              "the splash on the screen, with the keyboard")
+        check(shown and not any(prop(shown, "_NET_FRAME_EXTENTS") or []) and "_NET_WM_STATE_SKIP_TASKBAR" in atoms(shown, "_NET_WM_STATE"),
+              "the splash without a frame, off the taskbar")
+        xdotool("key", "x") if how == "key" else click(shown, 4, 4) if shown else None
+        menu = wait(lambda: window("Ohmara V3.1"))
+        check(menu and window("Ohmara") is None, "a %s leaves the splash for the menu" % how)
+        if how == "key" and menu:
+            centred, where = centred_with_frame(menu)
+            check(centred, "the menu centred with its frame: %s" % where)
+            decoder, calculator = stacked(menu)
+            # Without a control box a window may be one the desktop neither minimises nor closes.
+            allowed = atoms(decoder, "_NET_WM_ALLOWED_ACTIONS")
+            tell_wm(decoder, "WM_CHANGE_STATE", 3)
+            if wait(lambda: window("Colour Code to Value") is None, 2):
+                open_tool(menu, 1, 0, "Colour Code to Value")
+                check(wait(lambda: stack()[-1] == decoder == window("Colour Code to Value")), "minimised, its menu button brings it back")
+            else:
+                check("_NET_WM_ACTION_MINIMIZE" not in allowed, "%s minimises no window without a control box, as it says" % WM)
+            tell_wm(decoder, "_NET_CLOSE_WINDOW", X.CurrentTime, 2)
+            if wait(lambda: window("Colour Code to Value") is None, 2):
+                check(window("Ohmara V3.1"), "closed by the desktop, the decoder goes back")
+            else:
+                check("_NET_WM_ACTION_CLOSE" not in allowed, "%s closes no window without a control box, as it says" % WM)
+        # The desktop's close where it closes, else the quit button.
+        tell_wm(menu, "_NET_CLOSE_WINDOW", X.CurrentTime, 2) if menu else None
+        if menu and not wait(lambda: app.poll() is not None, 2):
+            on_top(menu)
+            click(menu, 160, 252)
+        check(wait(lambda: app.poll() is not None) and app.returncode == 0, "the program ends: %s" % app.returncode)
 
 
 def desktop():
@@ -147,10 +218,8 @@ def desktop():
     time.sleep(0.5)
     pixels = shot(menu)
     decoder, calculator = stacked(menu)
-    x, y, w, h = geometry(menu)
-    left, right, top, bottom = prop(menu, "_NET_FRAME_EXTENTS")
-    check((w, h) == (339, 266) and abs(2 * (x - left) + w + left + right - sw) <= 4 and abs(2 * (y - top) + h + top + bottom - sh) <= 4,
-          "the menu, 339 x 266, centred with its frame: %s, frame %s" % ([x, y, w, h], [left, right, top, bottom]))
+    centred, where = centred_with_frame(menu)
+    check(geometry(menu)[2:] == (339, 266) and centred, "the menu, 339 x 266, centred with its frame: %s" % where)
     hints = prop(menu, "_MOTIF_WM_HINTS")
     check(hints is not None and hints[1] & 0x38 == 0, "no close, minimise or maximise button asked for: %s" % hints)
 
@@ -158,9 +227,10 @@ def desktop():
     dark = lambda p: sum(p) < 300
     for first, second, button, result in [("1", "2", (192, 16), "0.666666666666667"), ("0.22", "0.47", (80, 48), "0.149855072463768"),
                                           ("-1.23456789012346E+300", "0", (80, 16), "-1.23456789012346E+300"), ("100", "220", (192, 16), "68.75")]:
-        xdotool("mousemove", "--window", str(calculator.id), "60", "97", "click", "1", "key", "ctrl+a", "type", "--", first)
+        click(calculator, 60, 97)
+        xdotool("key", "ctrl+a", "type", "--", first)
         xdotool("key", "Tab", "ctrl+a", "type", "--", second)
-        xdotool("mousemove", "--window", str(calculator.id), *map(str, button), "click", "1")
+        click(calculator, *button)
         box = shot(calculator, 40, 136, 97, 17)
         xs, ys = zip(*([(x, y) for y in range(1, 16) for x in range(1, 96) if dark(box[y][x])] or [(0, 0)]))
         check(min(xs) <= 3 and min(94, 5 * len(result)) - 10 <= max(xs) <= 94 and max(ys) <= 14,
@@ -294,7 +364,8 @@ def speech(steps):
         check(wait(lambda: "Screen reader on." in said, 30), "Orca speaks")
         start(PROGRAM)
         shown = splash()
-        check(shown and wait(lambda: prop(root, "_NET_ACTIVE_WINDOW")[0] == shown.id), "the splash has the keyboard")
+        check(shown and wait(lambda: prop(root, "_NET_ACTIVE_WINDOW")[0] == shown.id and on_screen(shown)),
+              "the splash on the screen, with the keyboard")
         for keys, expected in steps:
             del said[:]
             xdotool("type", "--delay", "150", keys[5:]) if keys.startswith("type ") else xdotool("key", "--delay", "100", *keys.split())
@@ -357,23 +428,54 @@ def a11y():
     next(d for d in descendants(w, "push button")).queryAction().doAction(0)
 
 
+def start_desktop():
+    """The window manager on the test's display; or a GNOME Wayland session on it, whose XWayland
+    display the program and this test then use, the program with the session's environment."""
+    global dpy, root, screen
+    # Desktops keep their settings under HOME: a folder of this test's, not the user's.
+    env = dict(os.environ, HOME=home, KWIN_COMPOSE="N")
+    dpy = open_display()
+    screen = dpy.screen().root
+    if WM != "gnome-wayland":
+        start(*{"kwin_x11": ["kwin_x11"], "mutter": ["mutter", "--x11"]}.get(WM, [WM]), env=env)
+    else:
+        sockets = set(os.listdir("/tmp/.X11-unix"))
+        wayland = "wayland-ohmara-%d" % os.getpid()
+        start("mutter", "--nested", "--wayland", "--wayland-display", wayland, env=dict(env, MUTTER_DEBUG_DUMMY_MODE_SPECS="x".join(SCREEN)))
+        # Its XWayland: the first of the new sockets, and the authority file in the runtime folder.
+        new = wait(lambda: sorted((set(os.listdir("/tmp/.X11-unix")) - sockets), key=lambda n: int(n[1:])), 30)
+        auth = wait(lambda: glob.glob(runtime + "/.mutter-Xwaylandauth.*"), 30)
+        check(new and auth, "mutter starts a Wayland session with XWayland: %s %s" % (new, auth))
+        os.environ.update(DISPLAY=":" + new[0][1:], XAUTHORITY=auth[0], WAYLAND_DISPLAY=wayland, XDG_SESSION_TYPE="wayland")
+        os.environ.pop("QT_QPA_PLATFORM", None)
+        end = time.time() + 30
+        while True:
+            try:
+                dpy = open_display()
+                break
+            except Exception:
+                if time.time() > end:
+                    raise
+                time.sleep(0.1)
+    root = dpy.screen().root
+    check(wait(lambda: prop(root, "_NET_SUPPORTING_WM_CHECK"), 30), "%s manages the display" % WM)
+
+
 signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
 try:
     r, w = os.pipe()
-    start("Xvfb", "-displayfd", str(w), "-screen", "0", "1280x1024x24", "-nolisten", "tcp", pass_fds=[w])
+    start("Xvfb", "-displayfd", str(w), "-screen", "0", "x".join(SCREEN) + "x24", "-nolisten", "tcp", pass_fds=[w])
     os.close(w)
-    os.environ["DISPLAY"] = ":" + os.read(r, 16).decode().strip()
+    os.environ["DISPLAY"] = INPUT = ":" + os.read(r, 16).decode().strip()
     # What the session bus starts, the accessibility bus and its socket, belongs to this test alone.
     os.environ["XDG_RUNTIME_DIR"] = runtime = tempfile.mkdtemp()
     subprocess.run(["gdbus", "call", "--session", "--dest", "org.freedesktop.DBus", "--object-path", "/org/freedesktop/DBus", "--method",
                     "org.freedesktop.DBus.UpdateActivationEnvironment", str({"DISPLAY": os.environ["DISPLAY"], "XDG_RUNTIME_DIR": runtime})],
                    check=True, stdout=subprocess.DEVNULL)
-    dpy = xdisplay.Display()
-    root = dpy.screen().root
-    start(WM)
-    check(wait(lambda: prop(root, "_NET_SUPPORTING_WM_CHECK")), "%s manages the display" % WM)
+    home = tempfile.mkdtemp()
+    start_desktop()
     xdotool("mousemove", "0", "0")
-    {"desktop": desktop, "stacking": stacking, "a11y": a11y, "dark": dark,
+    {"desktop": desktop, "session": session, "a11y": a11y, "dark": dark,
      "speech-decoders": lambda: speech(DECODERS), "speech-encoders": lambda: speech(ENCODERS),
      "start": lambda: start(PROGRAM) and check(menu_after_splash(), "the menu shows")}[SUITE]()
 finally:
@@ -384,6 +486,7 @@ finally:
         except subprocess.TimeoutExpired:
             child.kill()
             child.wait()
-    shutil.rmtree(runtime, ignore_errors=True) if runtime else None
+    for folder in (runtime, home):
+        shutil.rmtree(folder, ignore_errors=True) if folder else None
 print("%d failed" % len(failures))
 sys.exit(1 if failures else 0)

@@ -4,6 +4,7 @@
 #include "support/screentest.h"
 
 #include <QPointer>
+#include <QWindow>
 
 using namespace screentest;
 using namespace Qt::StringLiterals;
@@ -95,19 +96,21 @@ private slots:
     }
 
     // Each tool from its menu button, by mouse and by keyboard, the same screen when opened
-    // twice; left by its back button and by the desktop's close; the menu stays as it was.
+    // twice; maximised by a title bar only where sizable; left by its back button and by the
+    // desktop's close; the menu stays as it was.
     void everyToolOpensAndCloses_data()
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("back");
+        QTest::addColumn<bool>("maximisable");
         // clang-format off
-        row("colour code list(s)", u"Command1"_s, u"Form2"_s, u"Command1"_s);
-        row("4 band Colour code to value", u"Command2"_s, u"Form3"_s, u"Command1"_s);
-        row("4 band Value to Colour code", u"Command3"_s, u"Form4"_s, u"Command2"_s);
-        row("resistor/capacitor calculator", u"Command5"_s, u"Form5"_s, u"Command3"_s);
-        row("5 band colour code to value", u"Command6"_s, u"Form6"_s, u"Command1"_s);
-        row("5 band value to colour code", u"Command7"_s, u"Form7"_s, u"Command2"_s);
+        row("colour code list(s)", u"Command1"_s, u"Form2"_s, u"Command1"_s, true);
+        row("4 band Colour code to value", u"Command2"_s, u"Form3"_s, u"Command1"_s, false);
+        row("4 band Value to Colour code", u"Command3"_s, u"Form4"_s, u"Command2"_s, false);
+        row("resistor/capacitor calculator", u"Command5"_s, u"Form5"_s, u"Command3"_s, false);
+        row("5 band colour code to value", u"Command6"_s, u"Form6"_s, u"Command1"_s, false);
+        row("5 band value to colour code", u"Command7"_s, u"Form7"_s, u"Command2"_s, false);
         // clang-format on
     }
     void everyToolOpensAndCloses()
@@ -122,6 +125,8 @@ private slots:
         click(opener);
         QVERIFY(tool && tool == loaded(window) && tool->isVisible());
         QCOMPARE(loadedScreens(), QStringLiteral("Form1 ") + window);
+        tool->windowHandle()->setWindowStates(Qt::WindowMaximized);
+        QTEST(tool->windowHandle()->windowStates() == Qt::WindowMaximized, "maximisable");
         click(tool->control<CommandButton>(qPrintable(back)));
         QCOMPARE(loadedScreens(), QStringLiteral("Form1"));
         opener->setFocus();
