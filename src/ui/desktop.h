@@ -14,8 +14,9 @@ void skipTaskbarAndPager(QWidget *window);
 void restoreIfMinimised(QWidget *window);
 
 // Shows the window for the first time with the frame the window manager puts around it centred
-// where the window's own centre was placed (ICCCM's centre gravity): a frame of any size is
-// centred without being known in advance, and the window does not move once shown.
+// where the window itself was centred: inside the frame the window manager announces, or, where
+// it announces none, by asking it to centre its frame (ICCCM's centre gravity). Either way the
+// window does not move once shown.
 void showFrameCentred(QWidget *window);
 
 } // namespace ui::desktop

@@ -20,6 +20,8 @@ const char *const kScreenNames[kScreenCount]
 
 Qt::WindowFlags flagsFor(const WindowDef &window)
 {
+    // Without a title bar, yet an ordinary window: one of the splash type is one that kwin never
+    // gives the keyboard and hides when clicked.
     if (!window.caption)
         return Qt::Window | Qt::FramelessWindowHint;
     // No control box: a title bar without system menu, close, minimise or maximise button.
