@@ -101,11 +101,15 @@ def click(window, x, y):
 
 
 def on_screen(window):
-    """The middle of the window is on the screen the user sees: a compositor shows it a little later."""
+    """The screen the user sees shows the window as it draws itself, and goes on showing it: a
+    compositor shows a new window a little later, and may fade it in."""
     x, y, w, h = geometry(window)
     rgb = lambda image: bytes(b for i, b in enumerate(image.data) if i % 4 != 3)
-    return rgb(window.get_image(w // 2 - 8, h // 2 - 8, 16, 16, X.ZPixmap, 0xFFFFFFFF)) == \
-        rgb(screen.get_image(x + w // 2 - 8, y + h // 2 - 8, 16, 16, X.ZPixmap, 0xFFFFFFFF))
+    for _ in range(2):
+        time.sleep(0.3)
+        if rgb(window.get_image(0, 0, w, h, X.ZPixmap, 0xFFFFFFFF)) != rgb(screen.get_image(x, y, w, h, X.ZPixmap, 0xFFFFFFFF)):
+            return False
+    return True
 
 
 def open_display():
@@ -172,6 +176,7 @@ def session():
     with its frame, a tool stacked under the activated menu, minimised and brought back, closed by
     the desktop as by its back button."""
     for how in ("key", "click"):
+        xdotool("mousemove", "0", "0")  # a nested compositor draws the pointer on the screen
         app = start(PROGRAM)
         shown = splash()
         check(shown and wait(lambda: prop(root, "_NET_ACTIVE_WINDOW")[0] == shown.id and on_screen(shown)),
