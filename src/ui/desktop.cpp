@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QMargins>
 #include <QThread>
+#include <QTimer>
 #include <QWidget>
 
 #include <xcb/xcb.h>
@@ -115,6 +116,42 @@ void showWithCentreGravity(const X11 &x, QWidget *window)
     xcb_flush(x.connection);
 }
 
+// Mutter as a Wayland compositor now and then places an XWayland window where it was asked but
+// leaves its gravity aside (about one window in ten on a busy machine). Once the window manager
+// has taken the window, a frame found off the centre is moved there, as a rule before the
+// compositor first shows it.
+void centreFrameOnceManaged(QWidget *window, QPoint centre)
+{
+    auto *check = new QTimer(window);
+    QObject::connect(check, &QTimer::timeout, window, [window, centre, check, tries = 0]() mutable {
+        const X11 x = x11();
+        const auto id = xcb_window_t(window->winId());
+        const xcb_atom_t wmState = atom(x.connection, "WM_STATE");
+        const auto e = property(x.connection, id, atom(x.connection, "_NET_FRAME_EXTENTS"),
+                                XCB_ATOM_CARDINAL);
+        if (property(x.connection, id, wmState, wmState).empty() || e.size() != 4) {
+            if (++tries == 100)
+                check->deleteLater();
+            return;
+        }
+        check->deleteLater();
+        std::unique_ptr<xcb_translate_coordinates_reply_t, decltype(&std::free)> at(
+                xcb_translate_coordinates_reply(
+                        x.connection, xcb_translate_coordinates(x.connection, id, x.root, 0, 0),
+                        nullptr),
+                &std::free);
+        if (!at)
+            return;
+        const QRect client(QPoint(at->dst_x, at->dst_y), window->size());
+        const QRect framed
+                = client.marginsAdded(QMargins(int(e[0]), int(e[2]), int(e[1]), int(e[3])));
+        const QPoint off = centre - framed.center();
+        if (off.manhattanLength() > 2)
+            window->setGeometry(client.translated(off));
+    });
+    check->start(10);
+}
+
 } // namespace
 
 void skipTaskbarAndPager(QWidget *window)
@@ -164,6 +201,8 @@ void showFrameCentred(QWidget *window)
     const QMargins frame = announcedFrame(x, xcb_window_t(window->winId()));
     if (frame.isNull()) {
         showWithCentreGravity(x, window);
+        if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) // through XWayland
+            centreFrameOnceManaged(window, window->geometry().center());
         return;
     }
     QRect framed = window->geometry().marginsAdded(frame);
