@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace ui::desktop {
@@ -57,6 +58,17 @@ std::vector<uint32_t> property(xcb_connection_t *c, xcb_window_t window, xcb_ato
     return {values, values + xcb_get_property_value_length(reply.get()) / 4};
 }
 
+// The frame the window manager has put, or will put, around the window (left, right, top,
+// bottom in _NET_FRAME_EXTENTS); none while it has not said.
+std::optional<QMargins> frameExtents(const X11 &x, xcb_window_t window)
+{
+    const auto e = property(x.connection, window, atom(x.connection, "_NET_FRAME_EXTENTS"),
+                            XCB_ATOM_CARDINAL);
+    if (e.size() != 4)
+        return std::nullopt;
+    return QMargins(int(e[0]), int(e[2]), int(e[1]), int(e[3]));
+}
+
 bool supported(const X11 &x, const char *hint)
 {
     const auto hints
@@ -80,13 +92,11 @@ QMargins announcedFrame(const X11 &x, xcb_window_t id)
                    reinterpret_cast<const char *>(&request));
     xcb_flush(x.connection);
     // The window manager answers by setting the property, at once as a rule.
-    const xcb_atom_t extents = atom(x.connection, "_NET_FRAME_EXTENTS");
     QElapsedTimer waited;
     waited.start();
     do {
-        const auto e = property(x.connection, id, extents, XCB_ATOM_CARDINAL);
-        if (e.size() == 4)
-            return QMargins(int(e[0]), int(e[2]), int(e[1]), int(e[3]));
+        if (const auto frame = frameExtents(x, id))
+            return *frame;
         QThread::usleep(500);
     } while (waited.elapsed() < 100);
     return {};
@@ -127,9 +137,8 @@ void centreFrameOnceManaged(QWidget *window, QPoint centre)
         const X11 x = x11();
         const auto id = xcb_window_t(window->winId());
         const xcb_atom_t wmState = atom(x.connection, "WM_STATE");
-        const auto e = property(x.connection, id, atom(x.connection, "_NET_FRAME_EXTENTS"),
-                                XCB_ATOM_CARDINAL);
-        if (property(x.connection, id, wmState, wmState).empty() || e.size() != 4) {
+        const auto frame = frameExtents(x, id);
+        if (property(x.connection, id, wmState, wmState).empty() || !frame) {
             if (++tries == 100)
                 check->deleteLater();
             return;
@@ -143,9 +152,7 @@ void centreFrameOnceManaged(QWidget *window, QPoint centre)
         if (!at)
             return;
         const QRect client(QPoint(at->dst_x, at->dst_y), window->size());
-        const QRect framed
-                = client.marginsAdded(QMargins(int(e[0]), int(e[2]), int(e[1]), int(e[3])));
-        const QPoint off = centre - framed.center();
+        const QPoint off = centre - client.marginsAdded(*frame).center();
         if (off.manhattanLength() > 2)
             window->setGeometry(client.translated(off));
     });
