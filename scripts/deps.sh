@@ -4,7 +4,7 @@
 ohmara_packages_build=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev
     fonts-liberation2)
 ohmara_packages_test=(clang-format xvfb openbox xfwm4 kwin-x11 kwin-style-breeze mutter xwayland qt6-wayland
-    xdotool python3-xlib clang libclang-rt-14-dev
+    xdotool python3-xlib clang libclang-rt-dev
     desktop-file-utils appstream dpkg-dev file lintian
     dbus-bin dbus-daemon libglib2.0-bin at-spi2-core python3-pyatspi
     orca speech-dispatcher speech-dispatcher-espeak-ng qt6-gtk-platformtheme)
