@@ -16,7 +16,7 @@ class ListAccessible : public QAccessibleWidget, public QAccessibleTextInterface
 public:
     explicit ListAccessible(DropDownList *list)
         : QAccessibleWidget(list, QAccessible::ComboBox)
-    { }
+    {}
 
     void *interface_cast(QAccessible::InterfaceType type) override
     {
@@ -63,15 +63,15 @@ public:
         return {};
     }
     int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override { }
+    void setCursorPosition(int) override {}
     void selection(int, int *start, int *end) const override { *start = *end = 0; }
     int selectionCount() const override { return 0; }
-    void addSelection(int, int) override { }
-    void removeSelection(int) override { }
-    void setSelection(int, int, int) override { }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
     QRect characterRect(int) const override { return {}; }
     int offsetAtPoint(const QPoint &) const override { return -1; }
-    void scrollToSubstring(int, int) override { }
+    void scrollToSubstring(int, int) override {}
 
 private:
     DropDownList *list() const { return static_cast<DropDownList *>(widget()); }

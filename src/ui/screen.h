@@ -66,8 +66,8 @@ protected:
 
     // What a close forced by the desktop (Alt+F4) means on this screen: the back button.
     virtual void closeRequested();
-    virtual void Form_Click() { }
-    virtual void Form_KeyPress(int) { }
+    virtual void Form_Click() {}
+    virtual void Form_KeyPress(int) {}
 
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;

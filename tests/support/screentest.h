@@ -69,9 +69,8 @@ inline QString shown(Screen *s, const QStringList &names, bool colours = false)
     QStringList out;
     for (const QString &name : names) {
         const QRect r = s->control<QWidget>(qPrintable(name))->geometry();
-        const QColor c = colours ? s->grab(r).toImage().pixelColor(
-                                 QPoint(r.width() - 3, r.height() / 2) * s->devicePixelRatio())
-                                 : QColor();
+        const QPoint rightOfText = QPoint(r.width() - 3, r.height() / 2) * s->devicePixelRatio();
+        const QColor c = colours ? s->grab(r).toImage().pixelColor(rightOfText) : QColor();
         const QString text = colours
                 ? QStringLiteral("%1,%2,%3").arg(c.red()).arg(c.green()).arg(c.blue())
                 : caption(s, qPrintable(name));
