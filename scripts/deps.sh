@@ -3,7 +3,8 @@
 
 ohmara_packages_build=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev
     fonts-liberation2)
-ohmara_packages_test=(clang-format xvfb openbox xfwm4 kwin-x11 kwin-style-breeze mutter xwayland qt6-wayland
+ohmara_packages_test=(clang-format xvfb openbox xfwm4 kwin-x11 kwin-wayland kwin-style-breeze mutter xwayland
+    qt6-wayland
     xdotool python3-xlib clang libclang-rt-dev
     desktop-file-utils appstream dpkg-dev file lintian
     dbus-bin dbus-daemon libglib2.0-bin at-spi2-core python3-pyatspi
