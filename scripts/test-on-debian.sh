@@ -7,6 +7,35 @@
 # The minimal system is made once a machine and kept pristine: each run writes to an overlay.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+self=$PWD/scripts/test-on-debian.sh
+
+# In the new namespaces: mounts that go with them, the system's own /proc, /tmp and /dev/shm.
+if [ "${1:-}" = --inside ]; then
+    work=$2 base=$3 archives=$4
+    root=$work/root
+    mount --make-rprivate /
+    mount -t overlay overlay -o "lowerdir=$base,upperdir=$work/upper,workdir=$work/overlay" "$root"
+    mount -t proc proc "$root/proc"
+    mount --rbind /sys "$root/sys"
+    mount --rbind /dev "$root/dev"
+    mount -t tmpfs tmpfs "$root/dev/shm"
+    mount -t tmpfs tmpfs "$root/tmp"
+    mount --bind "$archives" "$root/var/cache/apt/archives"
+    cp /etc/resolv.conf "$root/etc/resolv.conf"
+    git clone -q --no-hardlinks "$PWD" "$root/root/ohmara"
+    echo "Debian $(cat "$root/etc/debian_version"), commit $(git -C "$root/root/ohmara" log -1 --format=%h)"
+    # The one step that needs the mirror, as the test command takes it; then the test command
+    # itself on a network of its own, loopback only.
+    bash "$self" --run "$root" 'source scripts/deps.sh &&
+        ohmara_install "${ohmara_packages_build[@]}" "${ohmara_packages_test[@]}"'
+    exec unshare --net -- bash -c 'ip link set lo up && exec bash "$0" --run "$1" "bash scripts/test.sh"' \
+        "$self" "$root"
+fi
+if [ "${1:-}" = --run ]; then
+    exec chroot "$2" /usr/bin/env -i HOME=/root TERM=dumb LANG=C.UTF-8 \
+        PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+        /bin/bash -c "cd /root/ohmara && $3"
+fi
 
 release=${1:-13}
 case $release in
@@ -14,7 +43,7 @@ case $release in
 13) suite=trixie ;;
 *) echo "usage: $0 [12|13]" >&2 && exit 2 ;;
 esac
-[ "$(id -u)" -eq 0 ] || exec sudo "$0" "$@"
+[ "$(id -u)" -eq 0 ] || exec sudo bash "$self" "$@"
 
 cache=${OHMARA_DEBIAN_CACHE:-/var/cache/ohmara}
 base=$cache/$suite-base
@@ -28,35 +57,12 @@ if [ ! -x "$base/bin/bash" ]; then
         http://deb.debian.org/debian >"$cache/$suite-debootstrap.log"
     mv "$base.new" "$base"
 fi
-# Downloaded packages are kept apart from the system, for the next run.
+# Downloaded packages are kept beside the system, not in it, for the next run.
 mkdir -p "$cache/$suite-archives/partial"
 
 work=$(mktemp -d /var/tmp/ohmara-debian-$release.XXXXXX)
 trap 'rm -rf "$work"' EXIT
 mkdir "$work/upper" "$work/overlay" "$work/root"
-source=$PWD
-
-# Inside: the mounts belong to this mount namespace and go with it; the first process is the
-# namespace's init, and every process left when it ends is killed with it.
-unshare --mount --pid --ipc --uts --fork --kill-child -- /bin/bash -euo pipefail -c '
-    work=$1 base=$2 archives=$3 source=$4
-    root=$work/root
-    mount --make-rprivate /
-    mount -t overlay overlay -o "lowerdir=$base,upperdir=$work/upper,workdir=$work/overlay" "$root"
-    mount -t proc proc "$root/proc"
-    mount --rbind /sys "$root/sys"
-    mount --rbind /dev "$root/dev"
-    mount -t tmpfs tmpfs "$root/dev/shm"
-    mount -t tmpfs tmpfs "$root/tmp"
-    mount --bind "$archives" "$root/var/cache/apt/archives"
-    cp /etc/resolv.conf "$root/etc/resolv.conf"
-    git clone -q --no-hardlinks "$source" "$root/root/ohmara"
-    in_debian() { chroot "$root" /usr/bin/env -i HOME=/root TERM=dumb \
-        PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin /bin/bash -c "$1"; }
-    echo "Debian $(cat "$root/etc/debian_version"), commit $(git -C "$root/root/ohmara" rev-parse --short HEAD)"
-    # The one step that needs the mirror, as the test command itself takes it; then the tests
-    # on a network of their own, loopback only.
-    in_debian "cd /root/ohmara && source scripts/deps.sh && ohmara_install \"\${ohmara_packages_build[@]}\" \"\${ohmara_packages_test[@]}\""
-    unshare --net -- /bin/bash -c "ip link set lo up 2>/dev/null || true; $(declare -f in_debian); \
-        root=$root; in_debian \"cd /root/ohmara && bash scripts/test.sh\""
-' unshare "$work" "$base" "$cache/$suite-archives" "$source"
+# The first process is the namespaces' init: every process left when it ends is killed with it.
+unshare --mount --pid --ipc --uts --fork --kill-child -- \
+    bash "$self" --inside "$work" "$base" "$cache/$suite-archives"
