@@ -27,8 +27,7 @@ const ControlDef kControls[] = {
 MainMenu::MainMenu()
     : Screen(ScreenId::Menu, kWindow, kControls)
 {
-    // Spoken when the menu opens, as its welcome.
-    setAccessibleDescription(control<Label>("Label1")->caption());
+    new Welcome(this, control<Label>("Label1")->caption());
     auto button = [this](const char *name) { return control<CommandButton>(name); };
     connect(button("Command1"), &CommandButton::clicked, this, &MainMenu::Command1_Click);
     connect(button("Command2"), &CommandButton::clicked, this, &MainMenu::Command2_Click);

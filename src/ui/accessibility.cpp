@@ -4,24 +4,73 @@
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QApplication>
+
+#include <algorithm>
 
 namespace ui {
 namespace {
 
+// Orca 48 reads a closed list's value from its "valuetext" attribute first, and without one
+// reads the name of a list with nothing chosen as its value. Qt 6.4 offers no attributes, nor
+// does Orca 43 look for one.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+#define OHMARA_ANNOUNCEMENTS 1
+class ValueAttribute : public QAccessibleAttributesInterface
+{
+public:
+    explicit ValueAttribute(const DropDownList *list)
+        : m_list(list)
+    {}
+    void *castTo(QAccessible::InterfaceType type)
+    {
+        return type == QAccessible::AttributesInterface
+                ? static_cast<QAccessibleAttributesInterface *>(this)
+                : nullptr;
+    }
+    QList<QAccessible::Attribute> attributeKeys() const override
+    {
+        return {QAccessible::Attribute::Custom};
+    }
+    QVariant attributeValue(QAccessible::Attribute key) const override
+    {
+        if (key != QAccessible::Attribute::Custom)
+            return {};
+        const QHash<QString, QString> attributes{{QStringLiteral("valuetext"), m_list->text()}};
+        return QVariant::fromValue(attributes);
+    }
+
+private:
+    const DropDownList *m_list;
+};
+#else
+class ValueAttribute
+{
+public:
+    explicit ValueAttribute(const DropDownList *) {}
+    void *castTo(QAccessible::InterfaceType) { return nullptr; }
+};
+#endif
+
 // A list is named by its role, as the heading over it says, whatever is chosen; the choice is
 // its value, its text (where a screen reader looks for a closed list's value when the toolkit
-// offers no selection) and the selected item of its popup list.
-class ListAccessible : public QAccessibleWidget, public QAccessibleTextInterface
+// offers no selection), its value attribute and the selected item of its popup list.
+class ListAccessible : public QAccessibleWidget,
+                       public QAccessibleTextInterface,
+                       public ValueAttribute
 {
 public:
     explicit ListAccessible(DropDownList *list)
         : QAccessibleWidget(list, QAccessible::ComboBox)
+        , ValueAttribute(list)
     {}
 
     void *interface_cast(QAccessible::InterfaceType type) override
     {
         if (type == QAccessible::TextInterface)
             return static_cast<QAccessibleTextInterface *>(this);
+        if (void *attributes = castTo(type))
+            return attributes;
         return QAccessibleWidget::interface_cast(type);
     }
     QString text(QAccessible::Text t) const override
@@ -127,17 +176,25 @@ Announcer::Announcer(QWidget *parent)
     setGeometry(0, 0, 0, 0);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
+#ifndef OHMARA_ANNOUNCEMENTS
     for (int i = 0; i < 3; ++i)
         m_notices.push_back(new Notice(this));
+#endif
 }
 
 void Announcer::announce(const QString &text)
 {
+#ifdef OHMARA_ANNOUNCEMENTS
+    // An announcement is spoken as it is; before its text, Orca 48 names a notification's role.
+    QAccessibleAnnouncementEvent event(parentWidget(), text);
+    QAccessible::updateAccessibility(&event);
+#else
     QWidget *notice = m_notices[m_next];
     m_next = (m_next + 1) % m_notices.size();
     notice->setAccessibleName(text);
     notice->hide();
     notice->show();
+#endif
 }
 
 void SpokenResult::followChoices(const QList<DropDownList *> &lists, int slowestTimerMs)
@@ -157,6 +214,17 @@ void SpokenResult::setResultControls(QWidget *screen, std::vector<QWidget *> pro
     m_producers = std::move(producers);
     m_resultArea = resultArea;
     m_announcer = new Announcer(screen);
+    // A producer the focus leaves offers the result as it is, whatever it last told.
+    QObject::connect(qApp, &QApplication::focusChanged, m_announcer,
+                     [this](QWidget *old, QWidget *) {
+                         if (isProducer(old))
+                             old->setAccessibleDescription(m_offered);
+                     });
+}
+
+bool SpokenResult::isProducer(const QWidget *widget) const
+{
+    return widget && std::find(m_producers.begin(), m_producers.end(), widget) != m_producers.end();
 }
 
 void SpokenResult::offer(const QString &text)
@@ -164,13 +232,27 @@ void SpokenResult::offer(const QString &text)
     if (text == m_offered)
         return;
     m_offered = text;
-    for (QWidget *w : m_producers)
-        w->setAccessibleDescription(text);
+    for (QWidget *w : m_producers) {
+        if (!tellsByDescription(w))
+            w->setAccessibleDescription(text);
+    }
     if (m_resultArea)
         m_resultArea->setAccessibleName(text);
     // The description's own change is not spoken by every screen reader.
     m_resultPending = !text.isEmpty();
     announceWhenSettled();
+}
+
+bool SpokenResult::tellsByDescription(const QWidget *producer) const
+{
+#ifdef OHMARA_ANNOUNCEMENTS
+    // Qt 6.8 tells screen readers of a new description, and Orca 48 speaks at once that of the
+    // control with the focus: there the announcement is that change, not a second utterance.
+    return producer == QApplication::focusWidget();
+#else
+    Q_UNUSED(producer);
+    return false;
+#endif
 }
 
 void SpokenResult::choiceMade(const DropDownList *list)
@@ -191,14 +273,57 @@ void SpokenResult::announceWhenSettled()
 
 void SpokenResult::announce()
 {
-    QStringList parts{m_choice};
-    if (m_resultPending)
-        parts << m_offered;
+    const QString choice = m_choice;
+    const bool resultChanged = m_resultPending;
     m_choice.clear();
     m_resultPending = false;
+    QWidget *focused = QApplication::focusWidget();
+    const bool byDescription = isProducer(focused) && tellsByDescription(focused);
+    if (byDescription && !m_offered.isEmpty()) {
+        QStringList told{choice, m_offered};
+        told.removeAll(QString());
+        focused->setAccessibleDescription(told.join(QLatin1String(". ")));
+        return;
+    }
+    // An emptied result is no news: only the choice is.
+    if (byDescription)
+        focused->setAccessibleDescription({});
+    QStringList parts{choice};
+    if (resultChanged)
+        parts << m_offered;
     parts.removeAll(QString());
     if (!parts.isEmpty())
         m_announcer->announce(parts.join(QLatin1String(". ")));
+}
+
+Welcome::Welcome(QWidget *window, const QString &text)
+    : QObject(window)
+    , m_text(text)
+{
+    window->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *) {
+        if (old && old == m_holder)
+            withdraw();
+    });
+}
+
+bool Welcome::eventFilter(QObject *watched, QEvent *event)
+{
+    // Before the toolkit gives the window's focus control the focus, and tells screen readers.
+    if (event->type() == QEvent::WindowActivate) {
+        withdraw();
+        m_holder = static_cast<QWidget *>(watched)->focusWidget();
+        if (m_holder)
+            m_holder->setAccessibleDescription(m_text);
+    }
+    return false;
+}
+
+void Welcome::withdraw()
+{
+    if (m_holder)
+        m_holder->setAccessibleDescription({});
+    m_holder = nullptr;
 }
 
 QString spokenRange(const Label *minimum, const Label *minimumUnit, const Label *maximum,

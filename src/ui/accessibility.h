@@ -7,6 +7,7 @@
 
 #include "ui/design.h"
 
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
@@ -50,6 +51,8 @@ public:
     void offer(const QString &text);
 
 private:
+    bool isProducer(const QWidget *widget) const;
+    bool tellsByDescription(const QWidget *producer) const;
     void choiceMade(const DropDownList *list);
     void announceWhenSettled();
     void announce();
@@ -62,6 +65,24 @@ private:
     QString m_choice;
     bool m_resultPending = false;
     QString m_offered;
+};
+
+// A window's welcome, spoken whenever it opens or comes back: the description of the control
+// that has the focus then, until the focus leaves it. Screen readers read the description of a
+// control that gets the focus; a window's own, Orca 48 reads only now and then.
+class Welcome : public QObject
+{
+public:
+    Welcome(QWidget *window, const QString &text);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void withdraw();
+
+    QString m_text;
+    QPointer<QWidget> m_holder;
 };
 
 // "minimum 4.465 Kohm, maximum 4.935 Kohm", as the range boxes show it; empty boxes are left out.

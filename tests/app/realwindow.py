@@ -303,39 +303,47 @@ def accessibility_on():
                     "org.freedesktop.DBus.Properties.Set", "org.a11y.Status", "IsEnabled", "<true>"], check=True, stdout=subprocess.DEVNULL)
 
 
+class Orca48(str):
+    """What Orca 48 adds on "where am I" in a list and Orca 43 does not: the choice's position in the
+    list, and the choice that the list last announced with its result, which Orca 48 reads back as
+    the list's description (it speaks any new description of the control with the focus, so that is
+    where the announcement goes)."""
+
+
 # What Orca says, key by key, written down from what each screen shows. None: not checked (Orca may skip a
 # focus that a quick next key moves on, so a step checks what its last key brings).
-MENU = lambda button: ["Ohmara V3.1.", "welcome to Ohmara version 3.1, to begin click one of these buttons...", button + " push button."]
-DECODERS = [("x", MENU("colour code list(s)")), ("Tab", ["4 band Colour code to value push button."]),
+# The menu's welcome comes with the button that has the focus as the menu opens or comes back.
+MENU = lambda button: ["Ohmara V3.1.", button + " {button}.", "welcome to Ohmara version 3.1, to begin click one of these buttons..."]
+DECODERS = [("x", MENU("colour code list(s)")), ("Tab", ["4 band Colour code to value {button}."]),
             ("Return", ["Colour Code to Value.", "band 1 combo box."]),
             ("Down", ["brown. 1."]), ("Down", ["red. 2."]), ("Down", ["orange. 3."]), ("Down", ["yellow. 4."]),
             ("Tab", ["band 2 combo box.", "4."]), ("type purple", ["purple. 47."]),
             ("Tab", ["band 3 combo box.", "47."]), ("r", ["red. 4.7 kilo ohms."]),
             ("Tab", ["band 4 / tolerance combo box.", "4.7 kilo ohms."]),
             ("type gold", ["gold. 4.7 kilo ohms, 5 %, minimum 4.465 Kohm, maximum 4.935 Kohm."]),
-            ("KP_Enter", ["band 4 / tolerance combo box.", "gold.", "4.7 kilo ohms, 5 %, minimum 4.465 Kohm, maximum 4.935 Kohm."]),
+            ("KP_Enter", ["band 4 / tolerance combo box.", "gold.", Orca48("4 of 4. gold."), "4.7 kilo ohms, 5 %, minimum 4.465 Kohm, maximum 4.935 Kohm."]),
             ("shift+Tab", ["band 3 combo box.", "red.", "4.7 kilo ohms, 5 %, minimum 4.465 Kohm, maximum 4.935 Kohm."]),
             ("Tab Tab", None), ("space", MENU("4 band Colour code to value")),
-            ("Tab Tab", None), ("Tab", ["5 band colour code to value push button."]),
+            ("Tab Tab", None), ("Tab", ["5 band colour code to value {button}."]),
             ("Return", ["5 band colour code to value.", "band 1 combo box."]),
             ("Down", ["brown. 1."]), ("Tab", None), ("b", ["black. 10."]), ("Tab", None), ("b", ["black. 100."]), ("Tab", None),
             ("b", ["black. 100 ohms."]), ("Down", ["brown. 1.00 kilo ohms."]), ("Tab", None),
             ("b", ["brown. 1.00 kilo ohms, 1 %, minimum 0.99 Kohm, maximum 1.01 Kohm."]),
-            ("KP_Enter", ["band 5 tolerance combo box.", "brown.", "1.00 kilo ohms, 1 %, minimum 0.99 Kohm, maximum 1.01 Kohm."])]
-ENCODERS = [("x", MENU("colour code list(s)")), ("Tab", None), ("Tab", ["4 band Value to Colour code push button."]),
+            ("KP_Enter", ["band 5 tolerance combo box.", "brown.", Orca48("5 of 5. brown."), "1.00 kilo ohms, 1 %, minimum 0.99 Kohm, maximum 1.01 Kohm."])]
+ENCODERS = [("x", MENU("colour code list(s)")), ("Tab", None), ("Tab", ["4 band Value to Colour code {button}."]),
             ("Return", ["Value to Colours.", "decimal point in front combo box."]),
             ("Tab", ["1st digit combo box."]), ("4", ["4. 4: Yellow."]), ("Tab Tab", None), ("7", ["7. 47: Yellow, Purple."]),
             ("Tab Down Down", None), ("Down", [" Kohm. 47 Kohm: Yellow, Purple, Orange."]), ("Tab Down Down", None),
             ("Down", ["5%. 47 Kohm 5%: Yellow, Purple, Orange, Gold; minimum 44.65 Kohm, maximum 49.35 Kohm."]),
             ("Tab", None), ("space", MENU("4 band Value to Colour code")),
-            ("Tab Tab", None), ("Tab", ["5 band value to colour code push button."]),
+            ("Tab Tab", None), ("Tab", ["5 band value to colour code {button}."]),
             ("Return", ["5 band value to colour code.", "1st digit combo box."]),
             ("4", ["4. 4: Yellow."]), ("Tab Tab 7 Tab Tab", None), ("0", ["0. 470: Yellow, Purple, black."]),
             ("Tab Down Down", None), ("Down", [" Kohm. 470 Kohm: Yellow, Purple, black, Orange."]), ("Tab", None),
             ("1", ["1%. 470 Kohm 1%: Yellow, Purple, black, Orange, Brown; minimum 465.3 Kohm, maximum 474.7 Kohm."]),
             ("Tab", None), ("space", MENU("5 band value to colour code")),
-            ("shift+Tab", None), ("shift+Tab", ["resistor/capacitor calculator push button."]),
-            ("Return", ["Resistor/Capacitor Calculator.", "series resistors push button."]),
+            ("shift+Tab", None), ("shift+Tab", ["resistor/capacitor calculator {button}."]),
+            ("Return", ["Resistor/Capacitor Calculator.", "series resistors {button}."]),
             ("Tab Tab Tab Tab ctrl+a 4 period 7 Tab ctrl+a 1 0 shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab", None),
             ("space", ["14.7."])]
 
@@ -356,11 +364,26 @@ def words(utterances):
     return [w.strip(".,;:") for line in utterances for w in line.split() if w.strip(".,;:")]
 
 
+def heard_as_expected(said, expected):
+    """The words heard are the words expected, in each release's own role names, with or without
+    what only Orca 48 tells."""
+    from gi.repository import Atspi
+    name = getattr(Atspi, "role_get_localized_name", Atspi.role_get_name)  # at-spi2-core 2.46 has no localized one
+    roles = {"button": name(Atspi.Role.PUSH_BUTTON)}
+    expected = [line.format(**roles) if not isinstance(line, Orca48) else line for line in expected]
+    variants = [expected, [line for line in expected if not isinstance(line, Orca48)]]
+    return words(said) in [words(variant) for variant in variants]
+
+
 def own_pid_namespace(*command):
     """Orca will not start while it sees another Orca of the same user anywhere on the machine:
-    in a PID namespace of its own it sees none. Without root, in a user namespace too."""
+    in a PID namespace of its own, with a /proc of its own, it sees none. Without root, in a user
+    namespace too. A chroot's / may be no mount point, whose propagation cannot change: the new
+    /proc is kept from the rest of the machine by its own mount point."""
     user = [] if os.geteuid() == 0 else ["--user", "--map-current-user"]
-    return ["unshare", *user, "--pid", "--fork", "--mount-proc", "--kill-child", "--", *command]
+    own_proc = 'mount --make-rprivate /proc 2>/dev/null || mount --make-rprivate /; mount -t proc proc /proc && exec "$@"'
+    return ["unshare", *user, "--pid", "--fork", "--kill-child", "--mount", "--propagation", "unchanged", "--",
+            "sh", "-c", own_proc, "sh", *command]
 
 
 def speech(steps):
@@ -406,7 +429,6 @@ def speech(steps):
             del said[:]
             started = time.time()
             xdotool("type", "--delay", "150", keys[5:]) if keys.startswith("type ") else xdotool("key", "--delay", "100", *keys.split())
-            heard = lambda: words(said)
             if expected is None:
                 # All its keys bring is spoken before the next step listens: Orca quiet for 1.5 s.
                 quiet_since, count = time.time(), len(said)
@@ -415,9 +437,9 @@ def speech(steps):
                     if len(said) != count:
                         quiet_since, count = time.time(), len(said)
                 continue
-            wait(lambda: heard() == words(expected), 8)
+            wait(lambda: heard_as_expected(said, expected), 8)
             wait(lambda: False, 0.6)
-            check(heard() == words(expected), "%s: Orca says %s" % (keys, said))
+            check(heard_as_expected(said, expected), "%s: Orca says %s" % (keys, said))
     finally:
         shutil.rmtree(home, ignore_errors=True)
 
@@ -427,9 +449,14 @@ def a11y():
     import pyatspi
     from gi.repository import GLib
     pump = lambda: [GLib.MainContext.default().iteration(False) for _ in range(50)]
-    events = []
-    pyatspi.Registry.registerEventListener(lambda e: events.append((e.source, e.source.name)) if e.detail1 and e.source.getRole() == pyatspi.ROLE_NOTIFICATION else None,
+    # What is announced: a notification shown (Qt 6.4), or an announcement or the new description of the
+    # control with the focus (Qt 6.8).
+    notices, announcements, told = [], [], []
+    pyatspi.Registry.registerEventListener(lambda e: notices.append((e.source, e.source.name)) if e.detail1 and e.source.getRole() == pyatspi.ROLE_NOTIFICATION else None,
                                            "object:state-changed:showing")
+    pyatspi.Registry.registerEventListener(lambda e: announcements.append((None, e.any_data)), "object:announcement")
+    pyatspi.Registry.registerEventListener(lambda e: told.append((None, e.source.description)) if e.source.getState().contains(pyatspi.STATE_FOCUSED) else None,
+                                           "object:property-change:accessible-description")
     accessibility_on()
     start(PROGRAM)
     app = lambda: next(a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Ohmara")
@@ -446,7 +473,8 @@ def a11y():
     check(wait(lambda: "Ohmara 3.1 logo: the version number over a small resistor" in [d.name for d in descendants(app(), pyatspi.ROLE_IMAGE)]), "the logo is an image")
     xdotool("key", "x")
     menu = wait(lambda: win("Ohmara V3.1"))
-    check(menu and menu.description.startswith("welcome to Ohmara version 3.1"), "the menu's welcome is its description")
+    focused = lambda: next((d for d in descendants(menu) if d.getState().contains(pyatspi.STATE_FOCUSED)), None)
+    check(wait(lambda: focused().description.startswith("welcome to Ohmara version 3.1")), "the menu's welcome is the description of its focused button")
 
     # The four-band decoder by AT-SPI actions: lists named by band, their choice selected.
     next(d for d in descendants(menu, pyatspi.ROLE_PUSH_BUTTON) if d.name == "4 band Colour code to value").queryAction().doAction(0)
@@ -457,18 +485,21 @@ def a11y():
         check(wait(lambda: [i.name for i in combo[0] if i.getState().contains(pyatspi.STATE_SELECTED)] == [item], 3), "%s chooses %s" % (combo.name, item))
     check([c.name for c in lists] == ["band 1", "band 2", "band 3", "band 4 / tolerance"], "lists named by their band: %s" % [c.name for c in lists])
     spoken = "4.7 kilo ohms, 5 %, minimum 4.465 Kohm, maximum 4.935 Kohm"
-    check(wait(lambda: lists[0].description == spoken), "the result offered whole: %r" % lists[0].description)
+    unfocused = next(c for c in lists if not c.getState().contains(pyatspi.STATE_FOCUSED))
+    check(wait(lambda: unfocused.description == spoken), "the result offered whole: %r" % unfocused.description)
     minimum = next(d for d in descendants(w) if d.name == "4.465")
     heading = [r.getTarget(0).name for r in minimum.getRelationSet() if r.getRelationType() == pyatspi.RELATION_LABELLED_BY]
     check(heading == ["minimum value"], "the minimum is labelled by its heading: %s" % heading)
     check(spoken in [d.name for d in descendants(w, pyatspi.ROLE_LABEL)], "the result area is named by the result")
     # Changes quicker than a screen reader reads them: each in a notice of its own.
-    del events[:]
+    for kind in (notices, announcements, told):
+        del kind[:]
     for item, count in [("red", 1), ("gold", 2)]:
         next(i for i in lists[3][0] if i.name == item).queryAction().doAction(0)
-        wait(lambda: len(events) >= count, 3)
-    check([n for _, n in events] == ["red. 4.7 kilo ohms, 2 %, minimum 4.606 Kohm, maximum 4.794 Kohm", "gold. " + spoken]
-          and events[0][0] != events[1][0], "two announcements in two notices: %s" % events)
+        wait(lambda: any(len(kind) >= count for kind in (notices, announcements, told)), 3)
+    expected = ["red. 4.7 kilo ohms, 2 %, minimum 4.606 Kohm, maximum 4.794 Kohm", "gold. " + spoken]
+    check(any([n for _, n in kind] == expected and (kind[0][0] is None or kind[0][0] != kind[1][0]) for kind in (notices, announcements, told)),
+          "two announcements, each of its own: %s" % [notices, announcements, told])
     next(d for d in descendants(w, pyatspi.ROLE_PUSH_BUTTON)).queryAction().doAction(0)
 
 
