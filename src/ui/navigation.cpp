@@ -4,8 +4,11 @@
 
 #include <QCoreApplication>
 #include <QPointer>
+#include <QTimer>
 
 #include <array>
+#include <utility>
+#include <vector>
 
 namespace ui::navigation {
 namespace {
@@ -26,6 +29,13 @@ std::function<void()> &endAction()
 {
     static std::function<void()> action = [] { QCoreApplication::exit(0); };
     return action;
+}
+
+// Unloaded screens kept a while, hidden: gone at the end whatever their time.
+std::vector<QPointer<Screen>> &keptHidden()
+{
+    static std::vector<QPointer<Screen>> screens;
+    return screens;
 }
 
 Slot &slotOf(ScreenId id)
@@ -77,7 +87,7 @@ void show(ScreenId id)
     s->activateWindow();
 }
 
-void unload(ScreenId id)
+void unload(ScreenId id, std::chrono::milliseconds hiddenFor)
 {
     Slot &slot = slotOf(id);
     Screen *s = slot.screen.data();
@@ -87,7 +97,12 @@ void unload(ScreenId id)
     s->stopTimers();
     s->hide();
     // The handler that unloads its own screen goes on running to its end.
-    s->deleteLater();
+    if (hiddenFor.count() == 0) {
+        s->deleteLater();
+        return;
+    }
+    keptHidden().emplace_back(s);
+    QTimer::singleShot(hiddenFor, s, &QObject::deleteLater);
 }
 
 void setEndAction(std::function<void()> action)
@@ -114,7 +129,9 @@ void backToMenu(ScreenId id)
 
 void leaveSplash()
 {
-    unload(ScreenId::Splash);
+    // A screen reader names the window the focus enters by what it has in common with where the
+    // focus was: a splash already gone leaves it nothing to compare, and the menu unnamed.
+    unload(ScreenId::Splash, std::chrono::seconds(2));
     show(ScreenId::Menu);
 }
 
@@ -123,6 +140,10 @@ void quit()
     for (ScreenId id : kToolScreens)
         unload(id);
     unload(ScreenId::Menu);
+    for (const QPointer<Screen> &s : std::exchange(keptHidden(), {})) {
+        if (s)
+            s->deleteLater();
+    }
     end();
 }
 

@@ -2,6 +2,7 @@
 
 #include "ui/screen.h"
 
+#include <chrono>
 #include <functional>
 
 namespace ui {
@@ -18,7 +19,8 @@ bool isBuilt(ScreenId id);
 Screen *screen(ScreenId id); // nullptr while not loaded
 Screen *load(ScreenId id); // loads it hidden, if built and not loaded
 void show(ScreenId id); // loads it first if need be
-void unload(ScreenId id);
+// Hidden at once; deleted at the next turn of the event loop, or once hiddenFor has passed.
+void unload(ScreenId id, std::chrono::milliseconds hiddenFor = {});
 void end();
 
 // What end() does; the program exits with status 0, tests watch instead.

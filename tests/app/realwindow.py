@@ -403,8 +403,11 @@ def speech(steps):
         master, log = pty.openpty()
         tty.setraw(log)
         said = []
+        # OHMARA_ORCA_LOG=FILE keeps Orca's whole debug log, to see why it said what it said.
+        keep = open(os.environ["OHMARA_ORCA_LOG"], "ab") if os.environ.get("OHMARA_ORCA_LOG") else None
         def listen(rest=b""):
             while chunk := os.read(master, 65536):
+                keep.write(chunk) if keep else None
                 *lines, rest = (rest + chunk).split(b"\n")
                 said.extend(m.group(1) for m in map(SPOKEN.search, map(bytes.decode, lines)) if m)
         threading.Thread(target=listen, daemon=True).start()
