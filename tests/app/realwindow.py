@@ -17,6 +17,7 @@ import sys
 import tempfile
 import time
 
+import Xlib.error
 from Xlib import X, display as xdisplay, protocol
 
 PROGRAM, SUITE = sys.argv[1], sys.argv[2]
@@ -66,18 +67,30 @@ def title(window):
 
 
 def stack():
-    """The windows the window manager manages, bottom to top as the X server stacks their frames."""
+    """The windows the window manager manages, bottom to top as the X server stacks their frames;
+    a window destroyed meanwhile is left out."""
     order = [w.id for w in root.query_tree().children]
 
     def frame(w):
-        while w.query_tree().parent.id != root.id:
-            w = w.query_tree().parent
-        return order.index(w.id)
-    return sorted((dpy.create_resource_object("window", w) for w in prop(root, "_NET_CLIENT_LIST") or []), key=frame)
+        try:
+            while w.query_tree().parent.id != root.id:
+                w = w.query_tree().parent
+            return order.index(w.id)
+        except (Xlib.error.XError, ValueError):
+            return None
+    managed = [dpy.create_resource_object("window", w) for w in prop(root, "_NET_CLIENT_LIST") or []]
+    return [w for place, w in sorted(((frame(w), w) for w in managed), key=lambda p: p[0] or 0) if place is not None]
 
 
 def window(name):
-    return next((w for w in stack() if title(w) == name and w.get_attributes().map_state == X.IsViewable), None)
+    """The viewable window of that title; one destroyed while looked at is none."""
+    for w in stack():
+        try:
+            if title(w) == name and w.get_attributes().map_state == X.IsViewable:
+                return w
+        except Xlib.error.XError:
+            pass
+    return None
 
 
 def geometry(window):
