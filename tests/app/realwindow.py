@@ -172,7 +172,9 @@ def stacked(menu):
           "the decoder is off the taskbar and pager")
     check(on_top(menu), "activating the menu brings it above the decoder")
     calculator = open_tool(menu, 0, 1, "Resistor/Capacitor Calculator")
-    check(wait(lambda: stack()[-1] == calculator), "a calculator opened after the decoder comes on top")
+    check(calculator, "the calculator opens from its menu button")
+    check(calculator and wait(lambda: stack()[-1] == calculator),
+          "a calculator opened after the decoder comes on top: %s" % [title(w) for w in stack()])
     return decoder, calculator
 
 
