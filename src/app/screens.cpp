@@ -8,8 +8,9 @@
 #include "decoders/fourbanddecoder.h"
 #include "encoders/fivebandencoder.h"
 #include "encoders/fourbandencoder.h"
-#include "ui/controls.h"
+#include "ui/designstyle.h"
 #include "ui/navigation.h"
+#include "ui/screenreader.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -47,6 +48,7 @@ void configureApplication()
     QApplication::setFont(ui::fontOf(ui::Font::Standard));
     // Only the quit button ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
+    ui::installScreenReaderSupport();
     registerScreens();
 }
 

@@ -1,74 +1,19 @@
 #include "ui/controls.h"
 
-#include "ui/accessibility.h"
+#include "ui/designstyle.h"
 #include "ui/scheme.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
-#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
-#include <QTimerEvent>
 
 #include <algorithm>
-#include <vector>
 
 namespace ui {
 namespace {
-
-QRect rectOf(const ControlDef &def)
-{
-    return QRect(pixels(def.left), pixels(def.top), pixels(def.width), pixels(def.height));
-}
-
-// The one clock behind every timer of the shortest interval.
-class FrameClock : public QObject
-{
-public:
-    static FrameClock &instance()
-    {
-        static FrameClock clock;
-        return clock;
-    }
-
-    void add(Timer *timer)
-    {
-        if (std::find(m_timers.begin(), m_timers.end(), timer) == m_timers.end())
-            m_timers.push_back(timer);
-        if (!m_clock.isActive())
-            m_clock.start(Timer::kFastestTickMs, Qt::PreciseTimer, this);
-    }
-
-    void remove(Timer *timer)
-    {
-        std::erase(m_timers, timer);
-        if (m_timers.empty())
-            m_clock.stop();
-    }
-
-protected:
-    void timerEvent(QTimerEvent *) override
-    {
-        // A handler may stop or destroy other timers (a back button unloads its screen).
-        const std::vector<Timer *> due = m_timers;
-        for (Timer *timer : due) {
-            if (std::find(m_timers.begin(), m_timers.end(), timer) != m_timers.end())
-                emit timer->ticked();
-        }
-    }
-
-private:
-    std::vector<Timer *> m_timers;
-    QBasicTimer m_clock;
-};
-
-bool usesFrameClock(int interval)
-{
-    return interval <= Timer::kFastestTickMs;
-}
 
 // A bitmap at the screen's density: "name@2x.ext" beside "name.ext" where the screen has
 // two device pixels to a logical one.
@@ -101,34 +46,6 @@ bool ClickTracker::release(QMouseEvent *event, const QRect &inside)
             && inside.contains(event->position().toPoint());
     m_pressed = false;
     return click;
-}
-
-QFont fontOf(Font font)
-{
-    // MS Sans Serif does not exist here; Liberation Sans is close and sized in pixels at
-    // 96 dpi, so the layout is the same whatever the desktop's font settings. Narrowed to 95 %
-    // it keeps MS Sans Serif's widths: the blank-aligned column heads line up with their lists
-    // and the longest captions fit on their line.
-    QFont f;
-    f.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
-    f.setStyleHint(QFont::SansSerif);
-    f.setStretch(95);
-    switch (font) {
-    case Font::Standard:
-        f.setPixelSize(11);
-        break;
-    case Font::Medium:
-        f.setPixelSize(13);
-        break;
-    case Font::Large:
-        f.setPixelSize(32);
-        break;
-    case Font::Bold:
-        f.setPixelSize(11);
-        f.setWeight(QFont::Bold);
-        break;
-    }
-    return f;
 }
 
 Label::Label(const ControlDef &def, QWidget *parent)
@@ -259,84 +176,6 @@ void CommandButton::keyPressEvent(QKeyEvent *event)
     QPushButton::keyPressEvent(event);
 }
 
-DropDownList::DropDownList(const ControlDef &def, QWidget *parent)
-    : QComboBox(parent)
-{
-    setObjectName(QLatin1String(def.name));
-    setFont(fontOf(def.font));
-    setEditable(false);
-    setMaxVisibleItems(8);
-    for (const char *item : def.items)
-        addItem(QLatin1String(item));
-    setCurrentIndex(-1);
-    // The closed box is as high as its design says; the list itself opens below it.
-    setGeometry(rectOf(def));
-    setFocusPolicy(Qt::StrongFocus);
-    nameForScreenReaders(this, def);
-    connect(this, &QComboBox::activated, this, &DropDownList::clicked);
-    m_typedAt.invalidate();
-    // The choice is the selected item of the list, where a screen reader looks for it.
-    connect(this, &QComboBox::currentIndexChanged, this, [this](int index) {
-        view()->selectionModel()->select(model()->index(index, 0),
-                                         QItemSelectionModel::ClearAndSelect);
-    });
-    // A screen reader chooses by selecting an item of the closed list; that is a choice by
-    // the user like any other. While the list is open the selection only follows the pointer.
-    connect(view()->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        if (view()->isVisible())
-            return;
-        const QModelIndexList rows = view()->selectionModel()->selectedRows();
-        if (rows.size() != 1 || rows.front().row() == currentIndex())
-            return;
-        setCurrentIndex(rows.front().row());
-        emit activated(currentIndex());
-    });
-}
-
-void DropDownList::keyPressEvent(QKeyEvent *event)
-{
-    // Typed letters choose here rather than in the toolkit's own search, which moves the current
-    // item of the closed popup: a screen reader follows that item into the hidden popup and
-    // leaves the list. Space still opens the popup.
-    const QString typed = event->text();
-    if (!typed.isEmpty() && typed.front().isPrint() && event->key() != Qt::Key_Space
-        && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
-        event->accept();
-        chooseByTyping(typed);
-        return;
-    }
-    m_typedAt.invalidate(); // after an arrow key a letter starts a new search
-    QComboBox::keyPressEvent(event);
-}
-
-void DropDownList::chooseByTyping(const QString &typed)
-{
-    const bool goingOn
-            = m_typedAt.isValid() && m_typedAt.elapsed() < QApplication::keyboardInputInterval();
-    m_typed = goingOn ? m_typed + typed : typed;
-    m_typedAt.start();
-    // One letter, or the same letter again and again, steps to the next item starting with it;
-    // more letters narrow the choice from the current item on.
-    const bool oneLetter = m_typed.count(m_typed.front()) == m_typed.size();
-    const QString prefix = oneLetter ? m_typed.left(1) : m_typed;
-    const int from = std::max(currentIndex() + (oneLetter ? 1 : 0), 0);
-    for (int i = 0; i < count(); ++i) {
-        const int row = (from + i) % count();
-        if (itemText(row).startsWith(prefix, Qt::CaseInsensitive)) {
-            if (row != currentIndex()) {
-                setCurrentIndex(row);
-                emit activated(row);
-            }
-            return;
-        }
-    }
-}
-
-void DropDownList::setText(const QString &text)
-{
-    setCurrentIndex(findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
-}
-
 TextBox::TextBox(const ControlDef &def, QWidget *parent)
     : QLineEdit(QLatin1String(def.caption), parent)
 {
@@ -344,65 +183,6 @@ TextBox::TextBox(const ControlDef &def, QWidget *parent)
     setGeometry(rectOf(def));
     setFont(fontOf(def.font));
     setFocusPolicy(Qt::StrongFocus);
-}
-
-Timer::Timer(const ControlDef &def, QObject *parent)
-    : QObject(parent)
-    , m_interval(def.interval)
-{
-    setObjectName(QLatin1String(def.name));
-    setEnabled(true);
-}
-
-Timer::~Timer()
-{
-    stop();
-}
-
-void Timer::setEnabled(bool enabled)
-{
-    if (enabled == m_enabled)
-        return;
-    m_enabled = enabled;
-    if (enabled)
-        start();
-    else
-        stop();
-}
-
-void Timer::tickSoon()
-{
-    if (!m_enabled || !usesFrameClock(m_interval) || m_tickPending)
-        return;
-    m_tickPending = true;
-    QMetaObject::invokeMethod(
-            this,
-            [this] {
-                m_tickPending = false;
-                if (m_enabled)
-                    emit ticked();
-            },
-            Qt::QueuedConnection);
-}
-
-void Timer::start()
-{
-    if (usesFrameClock(m_interval))
-        FrameClock::instance().add(this);
-    else
-        m_timer.start(m_interval, Qt::CoarseTimer, this);
-}
-
-void Timer::stop()
-{
-    FrameClock::instance().remove(this);
-    m_timer.stop();
-}
-
-void Timer::timerEvent(QTimerEvent *event)
-{
-    if (event->timerId() == m_timer.timerId())
-        emit ticked();
 }
 
 Image::Image(const ControlDef &def, QWidget *parent)

@@ -1,5 +1,6 @@
 #include "ui/screen.h"
 
+#include "ui/designstyle.h"
 #include "ui/desktop.h"
 #include "ui/navigation.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ui/accessibility.h"
 #include "ui/controls.h"
 #include "ui/design.h"
+#include "ui/spokenresult.h"
 
 #include <QWidget>
 

@@ -1,11 +1,8 @@
 #pragma once
 
-// What a screen reader gets beyond what the toolkit gives it: pictures as named images, lists
-// named by their role whose choice is their text, a status line whose notices are spoken
-// whatever has the focus, and each screen's result, offered with the controls that produce it
-// and announced once a choice and all it changes have settled.
-
-#include "ui/design.h"
+// Each screen's result for screen readers: offered with the controls that produce it and
+// announced once a choice and all it changes have settled, through a status line whose notices
+// are spoken whatever has the focus; and a window's welcome.
 
 #include <QPointer>
 #include <QString>
@@ -14,13 +11,23 @@
 
 #include <vector>
 
+// Qt 6.8 sends announcements to screen readers, and tells them of every new description; Qt 6.4
+// does neither.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+#define OHMARA_ANNOUNCEMENTS 1
+#endif
+
 namespace ui {
 
 class DropDownList;
 class Label;
 
-// Names the control as its design row says, for a screen reader.
-void nameForScreenReaders(QWidget *control, const ControlDef &def);
+// One notice of an announcer: nothing to see, a name to be spoken.
+class Notice : public QWidget
+{
+public:
+    explicit Notice(QWidget *parent);
+};
 
 // Nothing to see: a status line whose notices a screen reader speaks as each is shown, whatever
 // has the focus, without calling them notifications. The notices take turns: a screen reader

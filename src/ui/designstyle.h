@@ -1,0 +1,18 @@
+#pragma once
+
+// The design's positions, fonts and names in the toolkit's terms, shared by every control kind.
+
+#include "ui/design.h"
+
+#include <QFont>
+#include <QRect>
+#include <QWidget>
+
+namespace ui {
+
+QRect rectOf(const ControlDef &def);
+QFont fontOf(Font font);
+// Names the control as its design row says, for a screen reader.
+void nameForScreenReaders(QWidget *control, const ControlDef &def);
+
+} // namespace ui

@@ -1,0 +1,92 @@
+#include "ui/dropdownlist.h"
+
+#include "ui/designstyle.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+
+#include <algorithm>
+
+namespace ui {
+
+DropDownList::DropDownList(const ControlDef &def, QWidget *parent)
+    : QComboBox(parent)
+{
+    setObjectName(QLatin1String(def.name));
+    setFont(fontOf(def.font));
+    setEditable(false);
+    setMaxVisibleItems(8);
+    for (const char *item : def.items)
+        addItem(QLatin1String(item));
+    setCurrentIndex(-1);
+    // The closed box is as high as its design says; the list itself opens below it.
+    setGeometry(rectOf(def));
+    setFocusPolicy(Qt::StrongFocus);
+    nameForScreenReaders(this, def);
+    connect(this, &QComboBox::activated, this, &DropDownList::clicked);
+    m_typedAt.invalidate();
+    // The choice is the selected item of the list, where a screen reader looks for it.
+    connect(this, &QComboBox::currentIndexChanged, this, [this](int index) {
+        view()->selectionModel()->select(model()->index(index, 0),
+                                         QItemSelectionModel::ClearAndSelect);
+    });
+    // A screen reader chooses by selecting an item of the closed list; that is a choice by
+    // the user like any other. While the list is open the selection only follows the pointer.
+    connect(view()->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (view()->isVisible())
+            return;
+        const QModelIndexList rows = view()->selectionModel()->selectedRows();
+        if (rows.size() != 1 || rows.front().row() == currentIndex())
+            return;
+        setCurrentIndex(rows.front().row());
+        emit activated(currentIndex());
+    });
+}
+
+void DropDownList::keyPressEvent(QKeyEvent *event)
+{
+    // Typed letters choose here rather than in the toolkit's own search, which moves the current
+    // item of the closed popup: a screen reader follows that item into the hidden popup and
+    // leaves the list. Space still opens the popup.
+    const QString typed = event->text();
+    if (!typed.isEmpty() && typed.front().isPrint() && event->key() != Qt::Key_Space
+        && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        event->accept();
+        chooseByTyping(typed);
+        return;
+    }
+    m_typedAt.invalidate(); // after an arrow key a letter starts a new search
+    QComboBox::keyPressEvent(event);
+}
+
+void DropDownList::chooseByTyping(const QString &typed)
+{
+    const bool goingOn
+            = m_typedAt.isValid() && m_typedAt.elapsed() < QApplication::keyboardInputInterval();
+    m_typed = goingOn ? m_typed + typed : typed;
+    m_typedAt.start();
+    // One letter, or the same letter again and again, steps to the next item starting with it;
+    // more letters narrow the choice from the current item on.
+    const bool oneLetter = m_typed.count(m_typed.front()) == m_typed.size();
+    const QString prefix = oneLetter ? m_typed.left(1) : m_typed;
+    const int from = std::max(currentIndex() + (oneLetter ? 1 : 0), 0);
+    for (int i = 0; i < count(); ++i) {
+        const int row = (from + i) % count();
+        if (itemText(row).startsWith(prefix, Qt::CaseInsensitive)) {
+            if (row != currentIndex()) {
+                setCurrentIndex(row);
+                emit activated(row);
+            }
+            return;
+        }
+    }
+}
+
+void DropDownList::setText(const QString &text)
+{
+    setCurrentIndex(findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+}
+
+} // namespace ui

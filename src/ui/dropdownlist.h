@@ -1,0 +1,33 @@
+#pragma once
+
+#include "ui/design.h"
+
+#include <QComboBox>
+#include <QElapsedTimer>
+
+namespace ui {
+
+// A choose-only list; Text is "" until the user chooses. Writing Text raises no Click.
+class DropDownList : public QComboBox
+{
+    Q_OBJECT
+public:
+    DropDownList(const ControlDef &def, QWidget *parent);
+
+    QString text() const { return currentText(); }
+    void setText(const QString &text);
+
+signals:
+    void clicked();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void chooseByTyping(const QString &typed);
+
+    QString m_typed;
+    QElapsedTimer m_typedAt;
+};
+
+} // namespace ui
