@@ -295,6 +295,11 @@ def desktop():
     out = subprocess.run([PROGRAM], env=dict(os.environ, DISPLAY=":999", QT_SCALE_FACTOR_ROUNDING_POLICY="Bogus"), capture_output=True, text=True, timeout=20)
     check(out.returncode == 1 and re.fullmatch('Unknown scale factor rounding policy: Bogus[^\n]*\nohmara: cannot open display ":999"\n', out.stderr),
           "without a display: the toolkit's own warning, then one line, status 1: %r" % out.stderr)
+    # Wayland is tried after X11: the line still says both failed.
+    unset = {k: v for k, v in os.environ.items() if k != "QT_QPA_PLATFORM"}
+    out = subprocess.run([PROGRAM], env=dict(unset, DISPLAY=":999", WAYLAND_DISPLAY="ohmara-none"), capture_output=True, text=True, timeout=20)
+    check(out.returncode == 1 and out.stderr == 'ohmara: cannot open Wayland display "ohmara-none", nor display ":999"\n',
+          "without either display: one line for both, status 1: %r" % out.stderr)
 
 
 def luminance(rgb):

@@ -57,7 +57,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(nav::screen(ScreenId::Splash)));
     }
 
-    // A click anywhere but on "Now with 5 band resistor support", or a key with a character.
+    // A click anywhere but on "Now with 5 band resistor support", a key with a character, or the
+    // desktop's close.
     void leavingTheSplash_data()
     {
         QTest::addColumn<QString>("target");
@@ -78,6 +79,7 @@ private slots:
         row("shift alone", "", int(Qt::Key_Shift), int(Qt::ShiftModifier), "frmSplash");
         row("arrow", "", int(Qt::Key_Left), 0, "frmSplash");
         row("function key", "", int(Qt::Key_F1), 0, "frmSplash");
+        row("the desktop's close", "close", 0, 0, "Form1");
         // clang-format on
     }
     void leavingTheSplash()
@@ -88,6 +90,9 @@ private slots:
         Screen *splash = nav::screen(ScreenId::Splash);
         if (key) {
             QTest::keyClick(splash, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+            settle();
+        } else if (target == QLatin1String("close")) {
+            splash->close();
             settle();
         } else {
             click(target.isEmpty() ? splash : splash->control<QWidget>(qPrintable(target)));
