@@ -2,7 +2,6 @@
 
 #include "calculator/formulas.h"
 #include "colourcode/numbertext.h"
-#include "ui/navigation.h"
 
 namespace calculator {
 namespace {
@@ -86,7 +85,7 @@ void Calculator::Command4_Click()
 
 void Calculator::Command3_Click()
 {
-    navigation::backToMenu(id());
+    backToMenu();
 }
 
 } // namespace calculator

@@ -1,7 +1,5 @@
 #include "chart/colourchart.h"
 
-#include "ui/navigation.h"
-
 namespace chart {
 namespace {
 
@@ -125,7 +123,7 @@ ColourChart::ColourChart()
 
 void ColourChart::Command1_Click()
 {
-    navigation::backToMenu(id());
+    backToMenu();
 }
 
 } // namespace chart

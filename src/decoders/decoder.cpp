@@ -1,7 +1,5 @@
 #include "decoders/decoder.h"
 
-#include "ui/navigation.h"
-
 #include <algorithm>
 
 namespace decoders {
@@ -143,7 +141,7 @@ QString Decoder::resultText() const
 
 void Decoder::back()
 {
-    ui::navigation::backToMenu(id());
+    backToMenu();
 }
 
 } // namespace decoders

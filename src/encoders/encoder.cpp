@@ -1,7 +1,5 @@
 #include "encoders/encoder.h"
 
-#include "ui/navigation.h"
-
 namespace encoders {
 
 using colourcode::BandColour;
@@ -116,7 +114,7 @@ QString Encoder::resultText() const
 
 void Encoder::back()
 {
-    ui::navigation::backToMenu(id());
+    backToMenu();
 }
 
 } // namespace encoders

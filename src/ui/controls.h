@@ -38,8 +38,6 @@ public:
     void setCaption(const QString &caption);
     quint32 backColour() const { return m_backColour; }
     void setBackColour(quint32 colour);
-    bool isTransparent() const { return m_transparent; }
-    bool hasBorder() const { return m_border; }
 
 signals:
     void clicked();
@@ -121,7 +119,6 @@ class Line : public QWidget
     Q_OBJECT
 public:
     Line(const ControlDef &def, QWidget *parent);
-    QLine line() const { return m_line; } // in the parent's pixels
 
 protected:
     void paintEvent(QPaintEvent *event) override;

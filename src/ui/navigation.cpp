@@ -54,11 +54,6 @@ void setFactory(ScreenId id, Factory factory)
     slotOf(id).factory = std::move(factory);
 }
 
-bool isBuilt(ScreenId id)
-{
-    return bool(slotOf(id).factory);
-}
-
 Screen *screen(ScreenId id)
 {
     return slotOf(id).screen.data();

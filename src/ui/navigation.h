@@ -14,7 +14,6 @@ namespace navigation {
 using Factory = std::function<Screen *()>;
 
 void setFactory(ScreenId id, Factory factory);
-bool isBuilt(ScreenId id);
 
 Screen *screen(ScreenId id); // nullptr while not loaded
 Screen *load(ScreenId id); // loads it hidden, if built and not loaded

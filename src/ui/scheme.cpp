@@ -47,9 +47,9 @@ QColor colourOf(quint32 value, const QPalette &palette, QPalette::ColorRole stan
         return palette.color(standardRole);
     if (value & 0x80000000u) {
         switch (value & 0xff) {
-        case 0x08:
+        case kSchemeWindowText & 0xff:
             return palette.color(QPalette::WindowText);
-        case 0x14:
+        case kScheme3DHighlight & 0xff:
             return palette.color(QPalette::Light);
         default:
             return palette.color(standardRole);

@@ -195,6 +195,11 @@ void Screen::closeRequested()
     navigation::backToMenu(m_id);
 }
 
+void Screen::backToMenu()
+{
+    navigation::backToMenu(m_id);
+}
+
 void Screen::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);

@@ -34,7 +34,6 @@ public:
     Screen(ScreenId id, const WindowDef &window, std::span<const ControlDef> controls);
 
     ScreenId id() const { return m_id; }
-    const WindowDef &windowDef() const { return m_window; }
     std::span<const ControlDef> design() const { return m_design; }
 
     // A name that is not in the screen's table is a programming error: it stops the program.
@@ -64,6 +63,8 @@ protected:
         m_spokenResult.setResultControls(this, std::move(producers), resultArea);
     }
 
+    // The back button's sequence: this screen unloaded, the menu shown again.
+    void backToMenu();
     // What a close forced by the desktop (Alt+F4) means on this screen: the back button.
     virtual void closeRequested();
     virtual void Form_Click() {}
