@@ -4,6 +4,7 @@
 #include "colourcode/numbertext.h"
 
 #include <cmath>
+#include <span>
 
 namespace encoders {
 namespace {
@@ -57,15 +58,15 @@ bool is(const QString &text, const char *literal)
 const QString &fourBandUnitThatCounts(const FourBandChoice &c)
 {
     static const QString noUnit;
-    const bool pointOrLetter
-            = is(c.combo1, ".") || is(c.combo1, "k") || is(c.combo1, "M") || is(c.combo2, ".");
-    return pointOrLetter ? noUnit : c.number3;
+    const bool pointOrLetter = is(c.pointOrLetter, ".") || is(c.pointOrLetter, "k")
+            || is(c.pointOrLetter, "M") || is(c.pointInFront, ".");
+    return pointOrLetter ? noUnit : c.unit;
 }
 
 // The value written out with its digits: zeros appended for the unit, or a point set.
 QString fourBandDigits(const FourBandChoice &c, const QString &u)
 {
-    const QString d = c.number1 + c.number2;
+    const QString d = c.firstDigit + c.secondDigit;
     QString digits = d;
     if (is(u, "0 ohm"))
         digits = d + QLatin1String("0");
@@ -73,93 +74,101 @@ QString fourBandDigits(const FourBandChoice &c, const QString &u)
         digits = d + QLatin1String("000");
     if (is(u, "0 Kohm"))
         digits = d + QLatin1String("0000");
-    if (is(c.combo1, "M"))
+    if (is(c.pointOrLetter, "M"))
         digits = d + QLatin1String("00000");
     if (is(u, " Mohm"))
         digits = d + QLatin1String("000000");
-    if (is(c.combo1, "."))
-        digits = c.number1 + QLatin1Char('.') + c.number2;
-    if (is(c.combo2, "."))
+    if (is(c.pointOrLetter, "."))
+        digits = c.firstDigit + QLatin1Char('.') + c.secondDigit;
+    if (is(c.pointInFront, "."))
         digits = QLatin1Char('.') + d;
     return digits;
 }
 
-void runFourBandBlocks(const FourBandChoice &c, const QString &u, RangeTexts &t)
+// The blocks of a tick, in order; each runs where its list reads its item, the last writer wins.
+template<class Choice>
+struct RangeStep
 {
-    if (is(c.combo1, "."))
-        runBlock(t, Source::Copy, 1, "ohm", MaximumOf::Digits);
-    if (is(c.combo2, "."))
-        runBlock(t, Source::Copy, 1, "ohm", MaximumOf::Digits);
-    if (is(u, " ohm"))
-        runBlock(t, Source::Copy, 1, "ohm", MaximumOf::Digits);
-    if (is(u, "0 ohm"))
-        runBlock(t, Source::Copy, 1, "ohm", MaximumOf::Digits);
-    if (is(c.combo1, "k"))
-        runBlock(t, Source::Scale, 10, "Kohm");
-    if (is(u, " Kohm"))
-        runBlock(t, Source::Scale, 1e3, "Kohm");
-    if (is(u, "0 Kohm"))
-        runBlock(t, Source::Scale, 1e3, "Kohm");
-    if (is(c.combo1, "M"))
-        runBlock(t, Source::Scale, 1e6, "Mohm");
-    if (is(u, " Mohm"))
-        runBlock(t, Source::Scale, 1e6, "Mohm");
+    QString Choice::*list;
+    const char *item;
+    Source source;
+    double divisor;
+    const char *unit;
+    MaximumOf maximumOf = MaximumOf::Scaled;
+};
+
+template<class Choice>
+void runSteps(const Choice &c, std::span<const RangeStep<Choice>> steps, RangeTexts &t)
+{
+    for (const RangeStep<Choice> &step : steps) {
+        if (is(c.*step.list, step.item))
+            runBlock(t, step.source, step.divisor, step.unit, step.maximumOf);
+    }
 }
+
+using Four = FourBandChoice;
+// clang-format off
+constexpr RangeStep<Four> kFourBandSteps[] = {
+        {.list = &Four::pointOrLetter, .item = ".", .source = Source::Copy, .divisor = 1, .unit = "ohm", .maximumOf = MaximumOf::Digits},
+        {.list = &Four::pointInFront, .item = ".", .source = Source::Copy, .divisor = 1, .unit = "ohm", .maximumOf = MaximumOf::Digits},
+        {.list = &Four::unit, .item = " ohm", .source = Source::Copy, .divisor = 1, .unit = "ohm", .maximumOf = MaximumOf::Digits},
+        {.list = &Four::unit, .item = "0 ohm", .source = Source::Copy, .divisor = 1, .unit = "ohm", .maximumOf = MaximumOf::Digits},
+        {.list = &Four::pointOrLetter, .item = "k", .source = Source::Scale, .divisor = 10, .unit = "Kohm"},
+        {.list = &Four::unit, .item = " Kohm", .source = Source::Scale, .divisor = 1e3, .unit = "Kohm"},
+        {.list = &Four::unit, .item = "0 Kohm", .source = Source::Scale, .divisor = 1e3, .unit = "Kohm"},
+        {.list = &Four::pointOrLetter, .item = "M", .source = Source::Scale, .divisor = 1e6, .unit = "Mohm"},
+        {.list = &Four::unit, .item = " Mohm", .source = Source::Scale, .divisor = 1e6, .unit = "Mohm"},
+};
+// clang-format on
 
 // The megohm choices append one zero fewer and are divided by 100 000.
 QString fiveBandDigits(const FiveBandChoice &c)
 {
-    const QString d = c.number1 + c.number2 + c.digit3;
+    const QString d = c.firstDigit + c.secondDigit + c.thirdDigit;
     QString digits = d;
-    if (is(c.combo2, "."))
-        digits = c.number1 + QLatin1Char('.') + c.number2 + c.digit3;
-    if (is(c.combo2, "k"))
+    if (is(c.afterFirst, "."))
+        digits = c.firstDigit + QLatin1Char('.') + c.secondDigit + c.thirdDigit;
+    if (is(c.afterFirst, "k"))
         digits = d + QLatin1String("0");
-    if (is(c.combo2, "M"))
+    if (is(c.afterFirst, "M"))
         digits = d + QLatin1String("000");
-    if (is(c.multiplier, " ohm"))
+    if (is(c.unit, " ohm"))
         digits = d;
-    if (is(c.multiplier, " Mohm"))
+    if (is(c.unit, " Mohm"))
         digits = d + QLatin1String("00000");
-    if (is(c.combo1, "M"))
+    if (is(c.afterSecond, "M"))
         digits = d + QLatin1String("0000");
-    if (is(c.combo1, "k"))
+    if (is(c.afterSecond, "k"))
         digits = d + QLatin1String("00");
-    if (is(c.combo1, "."))
-        digits = c.number1 + c.number2 + QLatin1Char('.') + c.digit3;
+    if (is(c.afterSecond, "."))
+        digits = c.firstDigit + c.secondDigit + QLatin1Char('.') + c.thirdDigit;
     return digits;
 }
 
-void runFiveBandBlocks(const FiveBandChoice &c, RangeTexts &t)
-{
-    if (is(c.combo1, "."))
-        runBlock(t, Source::Copy, 1, "ohm");
-    if (is(c.combo2, "."))
-        runBlock(t, Source::Copy, 1, "ohm");
-    if (is(c.combo2, "k"))
-        runBlock(t, Source::Scale, 1e3, "kohm");
-    if (is(c.combo2, "M"))
-        runBlock(t, Source::Scale, 1e5, "Mohm");
-    if (is(c.multiplier, " ohm"))
-        runBlock(t, Source::Copy, 1, "ohm");
-    if (is(c.combo1, "k"))
-        runBlock(t, Source::Scale, 1e3, "Kohm");
-    if (is(c.multiplier, " Kohm"))
-        runBlock(t, Source::Copy, 1, "Kohm");
-    if (is(c.combo1, "M"))
-        runBlock(t, Source::Scale, 1e5, "Mohm");
-    if (is(c.multiplier, " Mohm"))
-        runBlock(t, Source::Scale, 1e5, "Mohm");
-}
+using Five = FiveBandChoice;
+// clang-format off
+constexpr RangeStep<Five> kFiveBandSteps[] = {
+        {.list = &Five::afterSecond, .item = ".", .source = Source::Copy, .divisor = 1, .unit = "ohm"},
+        {.list = &Five::afterFirst, .item = ".", .source = Source::Copy, .divisor = 1, .unit = "ohm"},
+        {.list = &Five::afterFirst, .item = "k", .source = Source::Scale, .divisor = 1e3, .unit = "kohm"},
+        {.list = &Five::afterFirst, .item = "M", .source = Source::Scale, .divisor = 1e5, .unit = "Mohm"},
+        {.list = &Five::unit, .item = " ohm", .source = Source::Copy, .divisor = 1, .unit = "ohm"},
+        {.list = &Five::afterSecond, .item = "k", .source = Source::Scale, .divisor = 1e3, .unit = "Kohm"},
+        {.list = &Five::unit, .item = " Kohm", .source = Source::Copy, .divisor = 1, .unit = "Kohm"},
+        {.list = &Five::afterSecond, .item = "M", .source = Source::Scale, .divisor = 1e5, .unit = "Mohm"},
+        {.list = &Five::unit, .item = " Mohm", .source = Source::Scale, .divisor = 1e5, .unit = "Mohm"},
+};
+// clang-format on
 
 } // namespace
 
 void fourBandRangeTick(const FourBandChoice &c, RangeTexts &t)
 {
-    const QString &unit = fourBandUnitThatCounts(c);
-    t.digits = fourBandDigits(c, unit);
+    FourBandChoice counted = c;
+    counted.unit = fourBandUnitThatCounts(c);
+    t.digits = fourBandDigits(c, counted.unit);
     takeTolerance(c.tolerance, t);
-    runFourBandBlocks(c, unit, t);
+    runSteps<Four>(counted, kFourBandSteps, t);
     t.toleranceText = c.tolerance;
 }
 
@@ -167,51 +176,52 @@ void fiveBandRangeTick(const FiveBandChoice &c, RangeTexts &t)
 {
     t.digits = fiveBandDigits(c);
     takeTolerance(c.tolerance, t);
-    runFiveBandBlocks(c, t);
+    runSteps<Five>(c, kFiveBandSteps, t);
     t.toleranceText = c.tolerance;
 }
 
 QString fourBandValueText(const FourBandChoice &c)
 {
     const QString tail = QLatin1Char(' ') + c.tolerance;
-    QString text = c.combo2 + c.number1 + c.combo1 + c.number2 + c.number3 + tail;
-    if (is(c.combo1, " "))
-        text = c.number1 + c.number2 + c.number3 + tail;
-    if (is(c.combo2, " "))
-        text = c.number1 + c.number2 + c.number3 + tail;
-    if (is(c.combo2, "."))
-        text = QLatin1Char('.') + c.number1 + c.number2 + QLatin1String(" ohms") + tail;
-    if (is(c.combo1, "."))
-        text = c.number1 + QLatin1Char('.') + c.number2 + QLatin1String(" ohms") + tail;
-    if (is(c.combo1, "k"))
-        text = c.number1 + QLatin1Char('.') + c.number2 + QLatin1String(" Kohms") + tail;
-    if (is(c.combo1, "M"))
-        text = c.number1 + QLatin1Char('.') + c.number2 + QLatin1String(" Mohms") + tail;
+    QString text = c.pointInFront + c.firstDigit + c.pointOrLetter + c.secondDigit + c.unit + tail;
+    if (is(c.pointOrLetter, " "))
+        text = c.firstDigit + c.secondDigit + c.unit + tail;
+    if (is(c.pointInFront, " "))
+        text = c.firstDigit + c.secondDigit + c.unit + tail;
+    if (is(c.pointInFront, "."))
+        text = QLatin1Char('.') + c.firstDigit + c.secondDigit + QLatin1String(" ohms") + tail;
+    if (is(c.pointOrLetter, "."))
+        text = c.firstDigit + QLatin1Char('.') + c.secondDigit + QLatin1String(" ohms") + tail;
+    if (is(c.pointOrLetter, "k"))
+        text = c.firstDigit + QLatin1Char('.') + c.secondDigit + QLatin1String(" Kohms") + tail;
+    if (is(c.pointOrLetter, "M"))
+        text = c.firstDigit + QLatin1Char('.') + c.secondDigit + QLatin1String(" Mohms") + tail;
     return text;
 }
 
 QString fiveBandValueText(const FiveBandChoice &c)
 {
     const QString tail = QLatin1Char(' ') + c.tolerance;
-    const QString d = c.number1 + c.number2 + c.digit3;
-    QString text = c.number1 + c.combo2 + c.number2 + c.combo1 + c.digit3 + c.multiplier + tail;
-    if (is(c.combo1, " "))
-        text = d + c.multiplier + tail;
-    if (is(c.combo2, " "))
-        text = d + c.multiplier + tail;
-    const QString afterFirst = c.number1 + QLatin1Char('.') + c.number2 + c.digit3;
-    const QString afterSecond = c.number1 + c.number2 + QLatin1Char('.') + c.digit3;
-    if (is(c.combo2, "."))
+    const QString d = c.firstDigit + c.secondDigit + c.thirdDigit;
+    QString text = c.firstDigit + c.afterFirst + c.secondDigit + c.afterSecond + c.thirdDigit
+            + c.unit + tail;
+    if (is(c.afterSecond, " "))
+        text = d + c.unit + tail;
+    if (is(c.afterFirst, " "))
+        text = d + c.unit + tail;
+    const QString afterFirst = c.firstDigit + QLatin1Char('.') + c.secondDigit + c.thirdDigit;
+    const QString afterSecond = c.firstDigit + c.secondDigit + QLatin1Char('.') + c.thirdDigit;
+    if (is(c.afterFirst, "."))
         text = afterFirst + QLatin1String(" ohms") + tail;
-    if (is(c.combo2, "k"))
+    if (is(c.afterFirst, "k"))
         text = afterFirst + QLatin1String(" Kohms") + tail;
-    if (is(c.combo2, "M"))
+    if (is(c.afterFirst, "M"))
         text = afterFirst + QLatin1String(" Mohms") + tail;
-    if (is(c.combo1, "."))
+    if (is(c.afterSecond, "."))
         text = afterSecond + QLatin1String(" ohms") + tail;
-    if (is(c.combo1, "k"))
+    if (is(c.afterSecond, "k"))
         text = afterSecond + QLatin1String(" Kohms") + tail;
-    if (is(c.combo1, "M"))
+    if (is(c.afterSecond, "M"))
         text = afterSecond + QLatin1String(" Mohms") + tail;
     return text;
 }

@@ -17,23 +17,23 @@ struct RangeTexts
 // The list texts of the four-band encoder, left to right.
 struct FourBandChoice
 {
-    QString combo2; // point in front: " " or "."
-    QString number1;
-    QString combo1; // between the digits: " ", ".", "k" or "M"
-    QString number2;
-    QString number3; // unit: " ohm", "0 ohm", " Kohm", "0 Kohm", " Mohm"
+    QString pointInFront; // " " or "."
+    QString firstDigit;
+    QString pointOrLetter; // between the digits: " ", ".", "k" or "M"
+    QString secondDigit;
+    QString unit; // " ohm", "0 ohm", " Kohm", "0 Kohm", " Mohm"
     QString tolerance;
 };
 
 // The list texts of the five-band encoder, left to right.
 struct FiveBandChoice
 {
-    QString number1;
-    QString combo2; // after the first digit: " ", ".", "k" or "M"
-    QString number2;
-    QString combo1; // after the second digit: " ", ".", "k" or "M"
-    QString digit3;
-    QString multiplier; // unit: " ", " ohm", " Kohm", " Mohm"
+    QString firstDigit;
+    QString afterFirst; // after the first digit: " ", ".", "k" or "M"
+    QString secondDigit;
+    QString afterSecond; // after the second digit: " ", ".", "k" or "M"
+    QString thirdDigit;
+    QString unit; // " ", " ohm", " Kohm", " Mohm"
     QString tolerance;
 };
 

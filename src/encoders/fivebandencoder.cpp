@@ -203,9 +203,13 @@ void FiveBandEncoder::tolerance_Click()
 
 FiveBandChoice FiveBandEncoder::choice() const
 {
-    return {m_firstDigit->text(),       m_pointAfterFirst->text(), m_secondDigit->text(),
-            m_pointAfterSecond->text(), m_thirdDigit->text(),      m_unit->text(),
-            m_tolerance->text()};
+    return {.firstDigit = m_firstDigit->text(),
+            .afterFirst = m_pointAfterFirst->text(),
+            .secondDigit = m_secondDigit->text(),
+            .afterSecond = m_pointAfterSecond->text(),
+            .thirdDigit = m_thirdDigit->text(),
+            .unit = m_unit->text(),
+            .tolerance = m_tolerance->text()};
 }
 
 void FiveBandEncoder::Timer1_Timer()

@@ -177,8 +177,12 @@ void FourBandEncoder::tolerance_Click()
 
 FourBandChoice FourBandEncoder::choice() const
 {
-    return {m_pointInFront->text(), m_firstDigit->text(), m_pointOrLetter->text(),
-            m_secondDigit->text(),  m_unit->text(),       m_tolerance->text()};
+    return {.pointInFront = m_pointInFront->text(),
+            .firstDigit = m_firstDigit->text(),
+            .pointOrLetter = m_pointOrLetter->text(),
+            .secondDigit = m_secondDigit->text(),
+            .unit = m_unit->text(),
+            .tolerance = m_tolerance->text()};
 }
 
 void FourBandEncoder::Timer1_Timer()
