@@ -1,37 +1,11 @@
 #include "colourcode/decodedvalue.h"
 
 #include "colourcode/bandcolour.h"
-#include "colourcode/numbertext.h"
 
 #include <cmath>
 
 namespace colourcode {
 namespace {
-
-void assignIfFinite(QString &target, double value)
-{
-    if (std::isfinite(value))
-        target = toText(value);
-}
-
-void computeRange(DecoderTexts &t, const QString &valueText, QLatin1String unit)
-{
-    const auto v = toNumber(valueText);
-    const auto f = toNumber(t.fraction);
-    if (v && f)
-        assignIfFinite(t.minimum, *v - *f * *v);
-    t.minimumUnit = unit;
-    if (v && f)
-        assignIfFinite(t.maximum, *f * *v + *v);
-    t.maximumUnit = unit;
-}
-
-void computeScaled(DecoderTexts &t, double divisor, QLatin1String unit)
-{
-    if (const auto v = toNumber(t.value))
-        assignIfFinite(t.scaled, *v / divisor);
-    computeRange(t, t.scaled, unit);
-}
 
 // The digits with the multiplier's zeros appended, or with its point set: gold puts it before
 // the last digit, silver before the last two.
@@ -65,14 +39,18 @@ void decoderTick(DecoderTexts &t, int digitCount)
 
     const BandColour *tol = findByListName(t.tolerance);
     if (tol && tol->tolerance)
-        t.fraction = QLatin1String(tol->tolerance->fraction);
+        t.range.fraction = QLatin1String(tol->tolerance->fraction);
 
-    if (t.magnitude.isEmpty())
-        computeRange(t, t.value, QLatin1String("ohm"));
-    else if (t.magnitude == u"kilo")
-        computeScaled(t, 1e3, QLatin1String("Kohm"));
-    else if (t.magnitude == u"mega")
-        computeScaled(t, 1e6, QLatin1String("Mohm"));
+    // In kilohms and megohms the range is of the scaled value, rounded as its text.
+    if (t.magnitude.isEmpty()) {
+        minimumAndMaximum(t.range, t.value, t.value, QLatin1String("ohm"));
+    } else if (t.magnitude == u"kilo") {
+        scaleValue(t.range, t.value, 1e3);
+        minimumAndMaximum(t.range, t.range.scaled, t.range.scaled, QLatin1String("Kohm"));
+    } else if (t.magnitude == u"mega") {
+        scaleValue(t.range, t.value, 1e6);
+        minimumAndMaximum(t.range, t.range.scaled, t.range.scaled, QLatin1String("Mohm"));
+    }
 
     t.toleranceValue = t.percent;
 }

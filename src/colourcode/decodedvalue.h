@@ -1,5 +1,7 @@
 #pragma once
 
+#include "colourcode/range.h"
+
 #include <QString>
 
 namespace colourcode {
@@ -13,10 +15,11 @@ struct DecoderTexts
     QString tolerance; // list text of the tolerance band
     QString magnitude; // "", "kilo" or "mega"
     QString percent; // "", "1", "2", "5", "10", "20"
-    // working texts, kept between ticks
-    QString value, fraction, scaled;
-    // outputs
-    QString minimum, minimumUnit, maximum, maximumUnit, toleranceValue;
+    // the value in ohms, kept between ticks, and the range with its working texts
+    QString value;
+    RangeTexts range;
+    // output
+    QString toleranceValue;
 };
 
 // One tick of the value-and-range computation for two or three digits. A step whose

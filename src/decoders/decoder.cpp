@@ -85,35 +85,30 @@ void Decoder::paintTolerance(ui::DropDownList *list)
 void Decoder::computeRange(ui::DropDownList *multiplier, ui::DropDownList *tolerance)
 {
     colourcode::DecoderTexts &t = m_texts;
-    t.d1 = m_firstDigitText->caption();
-    t.d2 = m_secondDigitText->caption();
     t.d3 = m_thirdDigitText ? m_thirdDigitText->caption() : QString();
     t.multiplier = multiplier->text();
     t.tolerance = tolerance->text();
-    t.magnitude = m_magnitudeWord->caption();
-    t.percent = m_percentText->caption();
-    t.value = m_valueText->caption();
-    t.fraction = m_fractionText->caption();
-    t.scaled = m_scaledText->caption();
-    t.minimum = m_minimum->caption();
-    t.maximum = m_maximum->caption();
-    t.minimumUnit = m_minimumUnit->caption();
-    t.maximumUnit = m_maximumUnit->caption();
-    t.toleranceValue = m_toleranceValue->caption();
+    const ui::LabelText inputs[] = {{m_firstDigitText, &t.d1},
+                                    {m_secondDigitText, &t.d2},
+                                    {m_magnitudeWord, &t.magnitude},
+                                    {m_percentText, &t.percent}};
+    const ui::LabelText kept[] = {{m_valueText, &t.value},
+                                  {m_fractionText, &t.range.fraction},
+                                  {m_scaledText, &t.range.scaled},
+                                  {m_minimum, &t.range.minimum},
+                                  {m_minimumUnit, &t.range.minimumUnit},
+                                  {m_maximum, &t.range.maximum},
+                                  {m_maximumUnit, &t.range.maximumUnit},
+                                  {m_toleranceValue, &t.toleranceValue}};
+    ui::readLabels(inputs);
+    ui::readLabels(kept);
 
-    const QString minimum = t.minimum, maximum = t.maximum, unit = t.minimumUnit;
+    const colourcode::RangeTexts before = t.range;
     colourcode::decoderTick(t, m_digitCount);
+    ui::writeLabels(kept);
 
-    m_valueText->setCaption(t.value);
-    m_fractionText->setCaption(t.fraction);
-    m_scaledText->setCaption(t.scaled);
-    m_minimum->setCaption(t.minimum);
-    m_minimumUnit->setCaption(t.minimumUnit);
-    m_maximum->setCaption(t.maximum);
-    m_maximumUnit->setCaption(t.maximumUnit);
-    m_toleranceValue->setCaption(t.toleranceValue);
-
-    if (m_displayChanged || t.minimum != minimum || t.maximum != maximum || t.minimumUnit != unit) {
+    if (m_displayChanged || t.range.minimum != before.minimum || t.range.maximum != before.maximum
+        || t.range.minimumUnit != before.minimumUnit) {
         m_displayChanged = false;
         offerResult(resultText());
     }

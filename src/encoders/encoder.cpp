@@ -71,30 +71,16 @@ const PointRow *Encoder::pointRow(ui::DropDownList *list, std::span<const PointR
     return nullptr;
 }
 
-RangeTexts Encoder::readRange() const
+std::array<ui::LabelText, 8> Encoder::rangeLabels(EncoderTexts &t) const
 {
-    RangeTexts t;
-    t.digits = m_digitsText->caption();
-    t.fraction = m_fractionText->caption();
-    t.scaled = m_scaledText->caption();
-    t.minimum = m_minimum->caption();
-    t.minimumUnit = m_minimumUnit->caption();
-    t.maximum = m_maximum->caption();
-    t.maximumUnit = m_maximumUnit->caption();
-    t.toleranceText = m_toleranceText->caption();
-    return t;
-}
-
-void Encoder::writeRange(const RangeTexts &t)
-{
-    m_digitsText->setCaption(t.digits);
-    m_fractionText->setCaption(t.fraction);
-    m_scaledText->setCaption(t.scaled);
-    m_minimum->setCaption(t.minimum);
-    m_minimumUnit->setCaption(t.minimumUnit);
-    m_maximum->setCaption(t.maximum);
-    m_maximumUnit->setCaption(t.maximumUnit);
-    m_toleranceText->setCaption(t.toleranceText);
+    return {{{m_digitsText, &t.digits},
+             {m_fractionText, &t.range.fraction},
+             {m_scaledText, &t.range.scaled},
+             {m_minimum, &t.range.minimum},
+             {m_minimumUnit, &t.range.minimumUnit},
+             {m_maximum, &t.range.maximum},
+             {m_maximumUnit, &t.range.maximumUnit},
+             {m_toleranceText, &t.toleranceText}}};
 }
 
 QString Encoder::resultText() const

@@ -4,6 +4,7 @@
 #include "encoders/encoderrange.h"
 #include "ui/screen.h"
 
+#include <array>
 #include <span>
 
 namespace encoders {
@@ -46,9 +47,9 @@ protected:
     void paintBand(ui::Label *bandPaint, ui::Label *bandName, colourcode::Colour colour,
                    const char *name);
 
-    // The range computation's labels, read before and written after each tick.
-    RangeTexts readRange() const;
-    void writeRange(const RangeTexts &t);
+    // The labels that hold the range computation's texts, read before and written after
+    // each tick.
+    std::array<ui::LabelText, 8> rangeLabels(EncoderTexts &t) const;
     void back();
     // The value line, the colour names under the bands and the range as the screen shows them:
     // "47 Kohms 5%: Yellow, Purple, Orange, Gold; minimum 44.65 Kohm, maximum 49.35 Kohm".

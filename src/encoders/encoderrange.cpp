@@ -1,27 +1,16 @@
 #include "encoders/encoderrange.h"
 
 #include "colourcode/bandcolour.h"
-#include "colourcode/numbertext.h"
 
-#include <cmath>
 #include <span>
 
 namespace encoders {
 namespace {
 
-using colourcode::toNumber;
-using colourcode::toText;
-
-void assignIfFinite(QString &target, double value)
-{
-    if (std::isfinite(value))
-        target = toText(value);
-}
-
-void takeTolerance(const QString &tolerance, RangeTexts &t)
+void takeTolerance(const QString &tolerance, EncoderTexts &t)
 {
     if (const auto *colour = colourcode::findByToleranceText(tolerance))
-        t.fraction = QLatin1String(colour->tolerance->fraction);
+        t.range.fraction = QLatin1String(colour->tolerance->fraction);
 }
 
 enum class Source { Copy, Scale };
@@ -29,23 +18,15 @@ enum class Source { Copy, Scale };
 enum class MaximumOf { Scaled, Digits };
 
 // One block of the range: the scaled value, then minimum and maximum with their unit.
-void runBlock(RangeTexts &t, Source source, double divisor, const char *unit,
+void runBlock(EncoderTexts &t, Source source, double divisor, const char *unit,
               MaximumOf maximumOf = MaximumOf::Scaled)
 {
-    if (source == Source::Copy) {
-        t.scaled = t.digits;
-    } else if (const auto v = toNumber(t.digits)) {
-        assignIfFinite(t.scaled, *v / divisor);
-    }
-    const auto f = toNumber(t.fraction);
-    const auto s = toNumber(t.scaled);
-    if (s && f)
-        assignIfFinite(t.minimum, *s - *f * *s);
-    t.minimumUnit = QLatin1String(unit);
-    const auto v = maximumOf == MaximumOf::Digits ? toNumber(t.digits) : s;
-    if (v && f)
-        assignIfFinite(t.maximum, *f * *v + *v);
-    t.maximumUnit = QLatin1String(unit);
+    if (source == Source::Copy)
+        t.range.scaled = t.digits;
+    else
+        colourcode::scaleValue(t.range, t.digits, divisor);
+    const QString &maximumOfText = maximumOf == MaximumOf::Digits ? t.digits : t.range.scaled;
+    colourcode::minimumAndMaximum(t.range, t.range.scaled, maximumOfText, QLatin1String(unit));
 }
 
 bool is(const QString &text, const char *literal)
@@ -98,7 +79,7 @@ struct RangeStep
 };
 
 template<class Choice>
-void runSteps(const Choice &c, std::span<const RangeStep<Choice>> steps, RangeTexts &t)
+void runSteps(const Choice &c, std::span<const RangeStep<Choice>> steps, EncoderTexts &t)
 {
     for (const RangeStep<Choice> &step : steps) {
         if (is(c.*step.list, step.item))
@@ -162,7 +143,7 @@ constexpr RangeStep<Five> kFiveBandSteps[] = {
 
 } // namespace
 
-void fourBandRangeTick(const FourBandChoice &c, RangeTexts &t)
+void fourBandRangeTick(const FourBandChoice &c, EncoderTexts &t)
 {
     FourBandChoice counted = c;
     counted.unit = fourBandUnitThatCounts(c);
@@ -172,7 +153,7 @@ void fourBandRangeTick(const FourBandChoice &c, RangeTexts &t)
     t.toleranceText = c.tolerance;
 }
 
-void fiveBandRangeTick(const FiveBandChoice &c, RangeTexts &t)
+void fiveBandRangeTick(const FiveBandChoice &c, EncoderTexts &t)
 {
     t.digits = fiveBandDigits(c);
     takeTolerance(c.tolerance, t);

@@ -1,16 +1,16 @@
 #pragma once
 
+#include "colourcode/range.h"
+
 #include <QString>
 
 namespace encoders {
 
 // The working texts and results of an encoder's range computation, as its labels hold them.
-struct RangeTexts
+struct EncoderTexts
 {
     QString digits; // the value written with its digits, a point or appended zeros
-    QString fraction; // the tolerance as a decimal fraction text
-    QString scaled; // the value in the unit the range is shown in
-    QString minimum, minimumUnit, maximum, maximumUnit;
+    colourcode::RangeTexts range;
     QString toleranceText;
 };
 
@@ -39,8 +39,8 @@ struct FiveBandChoice
 
 // One tick of each range computation. A step whose conversion or arithmetic fails is skipped
 // and its target keeps its previous text.
-void fourBandRangeTick(const FourBandChoice &choice, RangeTexts &t);
-void fiveBandRangeTick(const FiveBandChoice &choice, RangeTexts &t);
+void fourBandRangeTick(const FourBandChoice &choice, EncoderTexts &t);
+void fiveBandRangeTick(const FiveBandChoice &choice, EncoderTexts &t);
 
 // The value as one line of text, as the lists spell it.
 QString fourBandValueText(const FourBandChoice &choice);

@@ -226,9 +226,11 @@ void FiveBandEncoder::Timer2_Timer()
 
 void FiveBandEncoder::Timer3_Timer()
 {
-    RangeTexts t = readRange();
+    EncoderTexts t;
+    const auto labels = rangeLabels(t);
+    ui::readLabels(labels);
     fiveBandRangeTick(choice(), t);
-    writeRange(t);
+    ui::writeLabels(labels);
 }
 
 void FiveBandEncoder::Command2_Click()

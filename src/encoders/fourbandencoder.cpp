@@ -199,9 +199,11 @@ void FourBandEncoder::Timer2_Timer()
 
 void FourBandEncoder::Timer3_Timer()
 {
-    RangeTexts t = readRange();
+    EncoderTexts t;
+    const auto labels = rangeLabels(t);
+    ui::readLabels(labels);
     fourBandRangeTick(choice(), t);
-    writeRange(t);
+    ui::writeLabels(labels);
 }
 
 void FourBandEncoder::Command2_Click()

@@ -138,6 +138,18 @@ void Label::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
 }
 
+void readLabels(std::span<const LabelText> pairs)
+{
+    for (const LabelText &pair : pairs)
+        *pair.text = pair.label->caption();
+}
+
+void writeLabels(std::span<const LabelText> pairs)
+{
+    for (const LabelText &pair : pairs)
+        pair.label->setCaption(*pair.text);
+}
+
 CommandButton::CommandButton(const ControlDef &def, QWidget *parent)
     : QPushButton(QLatin1String(def.caption), parent)
 {

@@ -10,6 +10,8 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include <span>
+
 namespace ui {
 
 // A click as the user means it: the left button pressed and released inside the control.
@@ -58,6 +60,15 @@ private:
     QFont m_designFont;
     ClickTracker m_click;
 };
+
+// A label and the text a computation keeps in it: read before a tick, written after it.
+struct LabelText
+{
+    Label *label;
+    QString *text;
+};
+void readLabels(std::span<const LabelText> pairs);
+void writeLabels(std::span<const LabelText> pairs);
 
 // A push button whose caption wraps over as many lines as its height allows.
 class CommandButton : public QPushButton
