@@ -1,4 +1,5 @@
-// The calculator as the user works it: values typed, a button pressed, the result read.
+// The calculator as the user works it: values typed, a button pressed, the result read; the
+// formulas themselves are tried in tst_formulas.
 
 #include "support/screentest.h"
 
@@ -18,7 +19,7 @@ private slots:
 
     // Each row starts from the result 5 (10 parallel 10); "5" after a failure: the result stays.
     // Clear empties the result and sets both boxes to 0.
-    void formulas_data()
+    void buttons_data()
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("first");
@@ -27,39 +28,16 @@ private slots:
         // clang-format off
         row("series resistors", "series resistors", "100", "220", "320");
         row("parallel resistors", "parallel resistors", "100", "220", "68.75");
-        row("parallel 10 and 10", "parallel resistors", "10", "10", "5");
-        row("parallel 4 and 10", "parallel resistors", "4", "10", "2.85714285714286");
-        row("parallel 3 and 7", "parallel resistors", "3", "7", "2.1");
         row("series capacitors", "series capacitors", "1", "2", "0.666666666666667");
         row("parallel capacitors", "parallel capacitors", "0.1", "0.22", "0.32");
-        row("fractions as typed", "series resistors", "4.7", "10", "14.7");
-        row("halves in parallel", "parallel resistors", "0.5", "0.5", "0.25");
-        row("exponents", "parallel capacitors", "1e3", "4.7E-6", "1000.0000047");
-        row("tiny parallel", "series capacitors", "1e3", "4.7E-6", "4.69999997791E-06");
-        row("blanks around", "series resistors", " 100 ", "220  ", "320");
-        row("negative", "parallel resistors", "-2.5", "1", "1.66666666666667");
-        row("15 digits", "series resistors", "1E15", "1", "1E+15");
-        row("65 characters", "series resistors", "10000000000000000000000000000000000000000000000000000000000000000", "1", "1E+64");
-        row("nearly 1", "parallel resistors", "1E15", "1", "0.999999999999999");
-        row("zero sum", "series resistors", "5", "-5", "0");
-        row("zero in parallel", "parallel resistors", "0", "5", "5");
-        row("zero in series", "series capacitors", "5", "0", "5");
-        row("cancelling", "parallel resistors", "5", "-5", "5");
-        row("letters", "series capacitors", "ten", "3", "5");
-        row("letters summed", "series resistors", "ten", "3", "5");
-        row("empty", "parallel capacitors", "3", "", "5");
-        row("comma", "series resistors", "4,7", "1", "5");
-        row("inf", "series resistors", "inf", "1", "5");
-        row("nan", "parallel resistors", "1", "nan", "5");
-        row("beyond a double", "series resistors", "1e400", "1", "5");
-        row("sum overflows", "series resistors", "1.7e308", "1.7e308", "5");
-        row("reciprocal overflows", "parallel resistors", "1e-309", "1", "5");
-        row("parallel of huge", "parallel resistors", "1.7e308", "1.7e308", "8.5E+307");
+        row("exponent form", "series resistors", "1E15", "1", "1E+15");
+        row("a sum fails", "parallel capacitors", "3", "", "5");
+        row("a reciprocal fails", "series capacitors", "5", "0", "5");
         row("typing computes nothing", "", "47", "3", "5");
         row("clear", "clear", "47", "3", "");
         // clang-format on
     }
-    void formulas()
+    void buttons()
     {
         QFETCH(QString, button);
         QFETCH(QString, first);

@@ -1,16 +1,9 @@
 // The number conversions every computing screen shares, without any window.
 
 #include "colourcode/numbertext.h"
-
-#include <QTest>
+#include "support/rows.h"
 
 #include <limits>
-
-template<class... Columns>
-void row(const char *name, const Columns &...columns)
-{
-    (QTest::newRow(name) << ... << columns);
-}
 
 class TestNumberText : public QObject
 {

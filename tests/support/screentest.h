@@ -4,6 +4,7 @@
 // them, and what the screens show read back as the user sees it.
 
 #include "app/screens.h"
+#include "support/rows.h"
 #include "ui/navigation.h"
 
 #include <QApplication>
@@ -15,13 +16,6 @@ namespace screentest {
 
 using namespace ui;
 namespace nav = ui::navigation;
-
-// One data row a line: the row's name, then its columns in order.
-template<class... Columns>
-void row(const char *name, const Columns &...columns)
-{
-    (QTest::newRow(name) << ... << columns);
-}
 
 // One tick of every running timer, as their clocks would give.
 inline void tick(Screen *s)
