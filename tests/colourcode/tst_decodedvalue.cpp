@@ -6,6 +6,9 @@
 
 using colourcode::DecoderTexts;
 
+// fraction, scaled, minimum and its unit, maximum and its unit
+const colourcode::RangeTexts kEarlier{".05", "47", "44.65", "ohm", "49.35", "ohm"};
+
 class TestDecodedValue : public QObject
 {
     Q_OBJECT
@@ -45,14 +48,22 @@ private slots:
         QFETCH(QString, tolerance);
         QFETCH(QString, magnitude);
         const QStringList d = digits.replace(u'-', QString()).split(u' ');
-        DecoderTexts t{.d1 = d[0], .d2 = d[1], .d3 = d.value(2), .multiplier = multiplier,
-                       .tolerance = tolerance, .magnitude = magnitude, .percent = {}, .value = {},
-                       .range = {.fraction = ".05", .scaled = "47", .minimum = "44.65",
-                                 .minimumUnit = "ohm", .maximum = "49.35", .maximumUnit = "ohm"},
-                       .toleranceValue = {}};
+        DecoderTexts t;
+        t.d1 = d[0];
+        t.d2 = d[1];
+        t.d3 = d.value(2);
+        t.multiplier = multiplier;
+        t.tolerance = tolerance;
+        t.magnitude = magnitude;
+        t.range = kEarlier;
         colourcode::decoderTick(t, int(d.size()));
-        const QStringList out{t.value, t.range.fraction, t.range.scaled, t.range.minimum,
-                              t.range.minimumUnit, t.range.maximum, t.range.maximumUnit};
+        const QStringList out{t.value,
+                              t.range.fraction,
+                              t.range.scaled,
+                              t.range.minimum,
+                              t.range.minimumUnit,
+                              t.range.maximum,
+                              t.range.maximumUnit};
         QStringList shown;
         for (const QString &text : out)
             shown << (text.isEmpty() ? QStringLiteral("-") : text);

@@ -18,13 +18,8 @@ QString range(const EncoderTexts &t)
     return out.join(u' ');
 }
 
-EncoderTexts earlier()
-{
-    return {.digits = {},
-            .range = {.fraction = ".05", .scaled = "47", .minimum = "44.65", .minimumUnit = "ohm",
-                      .maximum = "49.35", .maximumUnit = "ohm"},
-            .toleranceText = {}};
-}
+// digits, then the range: fraction, scaled, minimum and its unit, maximum and its unit
+const EncoderTexts kEarlier{{}, {".05", "47", "44.65", "ohm", "49.35", "ohm"}, {}};
 
 } // namespace
 
@@ -55,9 +50,13 @@ private slots:
     {
         QFETCH(QString, lists);
         const QStringList l = lists.split(u'|');
-        const FourBandChoice choice{.pointInFront = l[0], .firstDigit = l[1], .pointOrLetter = l[2],
-                                    .secondDigit = l[3], .unit = l[4], .tolerance = l[5]};
-        EncoderTexts t = earlier();
+        const FourBandChoice choice{.pointInFront = l[0],
+                                    .firstDigit = l[1],
+                                    .pointOrLetter = l[2],
+                                    .secondDigit = l[3],
+                                    .unit = l[4],
+                                    .tolerance = l[5]};
+        EncoderTexts t = kEarlier;
         fourBandRangeTick(choice, t);
         QTEST(fourBandValueText(choice), "value");
         QTEST(range(t), "range");
@@ -85,10 +84,14 @@ private slots:
     {
         QFETCH(QString, lists);
         const QStringList l = lists.split(u'|');
-        const FiveBandChoice choice{.firstDigit = l[0], .afterFirst = l[1], .secondDigit = l[2],
-                                    .afterSecond = l[3], .thirdDigit = l[4], .unit = l[5],
+        const FiveBandChoice choice{.firstDigit = l[0],
+                                    .afterFirst = l[1],
+                                    .secondDigit = l[2],
+                                    .afterSecond = l[3],
+                                    .thirdDigit = l[4],
+                                    .unit = l[5],
                                     .tolerance = l[6]};
-        EncoderTexts t = earlier();
+        EncoderTexts t = kEarlier;
         fiveBandRangeTick(choice, t);
         QTEST(fiveBandValueText(choice), "value");
         QTEST(range(t), "range");
