@@ -106,7 +106,7 @@ int main(int argc, char **argv)
 
     std::printf("%-20s %8s %8s %8s\n", "screen", "p50 ms", "p99 ms", "target");
     for (const Case &c : cases) {
-        navigation::open(c.id);
+        navigation::show(c.id);
         Screen *s = navigation::screen(c.id);
         if (!QTest::qWaitForWindowExposed(s))
             qFatal("%s was never shown", qPrintable(s->objectName()));

@@ -96,7 +96,7 @@ int main(int argc, char **argv)
     five.multiplier = QStringLiteral("red");
     row("decoder computation, five bands", 1000, [&] { colourcode::decoderTick(five, 3); });
 
-    ui::navigation::open(ui::ScreenId::FourBandDecoder);
+    ui::navigation::show(ui::ScreenId::FourBandDecoder);
     auto *fourDecoder
             = ui::navigation::screenAs<decoders::FourBandDecoder>(ui::ScreenId::FourBandDecoder);
     fourDecoder->timer("Timer1")->setEnabled(false);
@@ -108,7 +108,7 @@ int main(int argc, char **argv)
     row("four-band decoder Timer1_Timer, unchanged result", 2000,
         [&] { fourDecoder->Timer1_Timer(); });
 
-    ui::navigation::open(ui::ScreenId::FiveBandDecoder);
+    ui::navigation::show(ui::ScreenId::FiveBandDecoder);
     auto *fiveDecoder
             = ui::navigation::screenAs<decoders::FiveBandDecoder>(ui::ScreenId::FiveBandDecoder);
     fiveDecoder->timer("Timer1")->setEnabled(false);
@@ -121,7 +121,7 @@ int main(int argc, char **argv)
     row("five-band decoder Timer1_Timer, unchanged result", 2000,
         [&] { fiveDecoder->Timer1_Timer(); });
 
-    ui::navigation::open(ui::ScreenId::FourBandEncoder);
+    ui::navigation::show(ui::ScreenId::FourBandEncoder);
     auto *fourEncoder
             = ui::navigation::screenAs<encoders::FourBandEncoder>(ui::ScreenId::FourBandEncoder);
     fourEncoder->stopTimers();
@@ -132,7 +132,7 @@ int main(int argc, char **argv)
     row("four-band encoder Timer2_Timer (band 3)", 2000, [&] { fourEncoder->Timer2_Timer(); });
     row("four-band encoder Timer3_Timer (range)", 2000, [&] { fourEncoder->Timer3_Timer(); });
 
-    ui::navigation::open(ui::ScreenId::FiveBandEncoder);
+    ui::navigation::show(ui::ScreenId::FiveBandEncoder);
     auto *fiveEncoder
             = ui::navigation::screenAs<encoders::FiveBandEncoder>(ui::ScreenId::FiveBandEncoder);
     fiveEncoder->stopTimers();

@@ -40,27 +40,27 @@ MainMenu::MainMenu()
 
 void MainMenu::Command1_Click()
 {
-    navigation::open(ScreenId::Chart);
+    navigation::show(ScreenId::Chart);
 }
 void MainMenu::Command2_Click()
 {
-    navigation::open(ScreenId::FourBandDecoder);
+    navigation::show(ScreenId::FourBandDecoder);
 }
 void MainMenu::Command3_Click()
 {
-    navigation::open(ScreenId::FourBandEncoder);
+    navigation::show(ScreenId::FourBandEncoder);
 }
 void MainMenu::Command5_Click()
 {
-    navigation::open(ScreenId::Calculator);
+    navigation::show(ScreenId::Calculator);
 }
 void MainMenu::Command6_Click()
 {
-    navigation::open(ScreenId::FiveBandDecoder);
+    navigation::show(ScreenId::FiveBandDecoder);
 }
 void MainMenu::Command7_Click()
 {
-    navigation::open(ScreenId::FiveBandEncoder);
+    navigation::show(ScreenId::FiveBandEncoder);
 }
 void MainMenu::Command4_Click()
 {

@@ -28,7 +28,15 @@ const std::array<BandColour, 13> kTable{{
         {"white", "White", 9, none, none, rgb(255, 255, 255), none, none},
         {"gold", "Gold", none, 0.1, kGoldTol, none, rgb(192, 192, 1), rgb(192, 192, 1)},
         {"silver", "Silver", none, 0.01, kSilverTol, none, rgb(176, 176, 176), rgb(176, 176, 176)},
-        {"no band", "No band", none, none, kNoBandTol, none, none, none, true},
+        {.listName = "no band",
+         .captionName = "No band",
+         .digit = none,
+         .multiplier = none,
+         .tolerance = kNoBandTol,
+         .digitPaint = none,
+         .multiplierPaint = none,
+         .tolerancePaint = none,
+         .toleranceIsBody = true},
 }};
 
 constexpr const char *kDigitTexts[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};

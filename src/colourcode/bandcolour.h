@@ -16,6 +16,7 @@ constexpr Colour rgb(int r, int g, int b)
     return Colour(r) | (Colour(g) << 8) | (Colour(b) << 16);
 }
 
+inline constexpr Colour kWhite = rgb(255, 255, 255);
 inline constexpr Colour kFourBandBody = rgb(255, 255, 192);
 inline constexpr Colour kFiveBandBody = rgb(128, 128, 255);
 

@@ -21,7 +21,8 @@ QString valueText(const DecoderTexts &t, int n)
     const double factor = *m->multiplier;
     if (factor >= 1)
         return digits + QString(int(std::lround(std::log10(factor))), u'0');
-    const int before = factor > 0.05 ? n - 1 : n - 2;
+    const int places = int(std::lround(-std::log10(factor)));
+    const int before = n - places;
     QString text;
     for (int i = 0; i < n; ++i) {
         if (i == before)

@@ -7,7 +7,6 @@ using namespace ui;
 namespace cc = colourcode;
 
 constexpr quint32 kBody = cc::kFiveBandBody;
-constexpr quint32 kWhite = cc::rgb(255, 255, 255);
 
 // clang-format off
 const WindowDef kWindow{.caption = "5 band colour code to value", .width = 7440, .height = 4740, .border = Border::FixedDialog, .taskbarButton = false, .placement = Placement::WindowsDefault};
@@ -22,8 +21,8 @@ const ControlDef kControls[] = {
         {.name = "Timer1", .kind = Kind::Timer, .interval = 1},
 
         {.name = "Image1", .kind = Kind::Image, .left = 960, .top = 2040, .width = 990, .height = 1470, .caption = ":/art/end5-left.png", .accessibleName = "left end of the resistor with its lead"},
-        {.name = "Label18", .kind = Kind::Label, .left = 1920, .top = 2040, .width = 2895, .height = 135, .backColour = kWhite},
-        {.name = "Label19", .kind = Kind::Label, .left = 1920, .top = 3360, .width = 2895, .height = 135, .backColour = kWhite},
+        {.name = "Label18", .kind = Kind::Label, .left = 1920, .top = 2040, .width = 2895, .height = 135, .backColour = cc::kWhite},
+        {.name = "Label19", .kind = Kind::Label, .left = 1920, .top = 3360, .width = 2895, .height = 135, .backColour = cc::kWhite},
         {.name = "Label2", .kind = Kind::Label, .left = 1920, .top = 2160, .width = 255, .height = 1215, .backColour = kBody},
         {.name = "Label17", .kind = Kind::Label, .left = 2160, .top = 2160, .width = 375, .height = 1215, .backColour = kBody},
         {.name = "Label3", .kind = Kind::Label, .left = 2520, .top = 2160, .width = 135, .height = 1215, .backColour = kBody},

@@ -7,7 +7,6 @@ using namespace ui;
 namespace cc = colourcode;
 
 constexpr quint32 kBody = cc::kFourBandBody;
-constexpr quint32 kWhite = cc::rgb(255, 255, 255);
 
 // clang-format off
 const WindowDef kWindow{.caption = "Colour Code to Value", .width = 8190, .height = 4770, .border = Border::FixedDialog, .taskbarButton = false, .placement = Placement::CentreScreen};
@@ -21,8 +20,8 @@ const ControlDef kControls[] = {
         {.name = "Timer1", .kind = Kind::Timer, .interval = 1},
 
         {.name = "Image1", .kind = Kind::Image, .left = 960, .top = 1320, .width = 990, .height = 1470, .caption = ":/art/end4-left.png", .accessibleName = "left end of the resistor with its lead"},
-        {.name = "Label18", .kind = Kind::Label, .left = 1920, .top = 1320, .width = 2295, .height = 135, .backColour = kWhite},
-        {.name = "Label19", .kind = Kind::Label, .left = 1920, .top = 2640, .width = 2295, .height = 135, .backColour = kWhite},
+        {.name = "Label18", .kind = Kind::Label, .left = 1920, .top = 1320, .width = 2295, .height = 135, .backColour = cc::kWhite},
+        {.name = "Label19", .kind = Kind::Label, .left = 1920, .top = 2640, .width = 2295, .height = 135, .backColour = cc::kWhite},
         {.name = "Label2", .kind = Kind::Label, .left = 1920, .top = 1440, .width = 255, .height = 1215, .backColour = kBody},
         {.name = "Label17", .kind = Kind::Label, .left = 2160, .top = 1440, .width = 375, .height = 1215, .backColour = kBody},
         {.name = "Label3", .kind = Kind::Label, .left = 2520, .top = 1440, .width = 135, .height = 1215, .backColour = kBody},

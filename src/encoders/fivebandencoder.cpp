@@ -7,7 +7,6 @@ using namespace ui;
 namespace cc = colourcode;
 
 constexpr quint32 kBody = cc::kFiveBandBody;
-constexpr quint32 kWhite = cc::rgb(255, 255, 255);
 
 const char *const kFirstDigit[] = {"1", "2", "3", "4", "5", "6", "7", "8", "9"};
 const char *const kPointOrLetter[] = {" ", ".", "k", "M"};
@@ -62,8 +61,8 @@ const ControlDef kControls[] = {
         {.name = "Label6", .kind = Kind::Label, .left = 2280, .top = 1440, .width = 135, .height = 1215, .backColour = kBody},
         {.name = "Label7", .kind = Kind::Label, .left = 1800, .top = 1440, .width = 135, .height = 1215, .backColour = kBody},
         {.name = "Label8", .kind = Kind::Label, .left = 1200, .top = 1440, .width = 255, .height = 1215, .backColour = kBody},
-        {.name = "Label9", .kind = Kind::Label, .left = 1200, .top = 2640, .width = 3135, .height = 135, .backColour = kWhite},
-        {.name = "Label10", .kind = Kind::Label, .left = 1200, .top = 1320, .width = 3135, .height = 135, .backColour = kWhite},
+        {.name = "Label9", .kind = Kind::Label, .left = 1200, .top = 2640, .width = 3135, .height = 135, .backColour = cc::kWhite},
+        {.name = "Label10", .kind = Kind::Label, .left = 1200, .top = 1320, .width = 3135, .height = 135, .backColour = cc::kWhite},
 
         {.name = "Label14", .kind = Kind::Label, .left = 4560, .top = 3120, .width = 735, .height = 255, .flags = Flag::Border},
         {.name = "Label13", .kind = Kind::Label, .left = 3600, .top = 3120, .width = 975, .height = 255, .flags = Flag::Border},

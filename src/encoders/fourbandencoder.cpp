@@ -7,7 +7,6 @@ using namespace ui;
 namespace cc = colourcode;
 
 constexpr quint32 kBody = cc::kFourBandBody;
-constexpr quint32 kWhite = cc::rgb(255, 255, 255);
 
 const char *const kLeadingPoint[] = {" ", "."};
 const char *const kFirstDigit[] = {"1", "2", "3", "4", "5", "6", "7", "8", "9"};
@@ -39,8 +38,8 @@ const ControlDef kControls[] = {
         {.name = "Line3", .kind = Kind::Line, .left = 2280, .top = 2760, .width = 2280, .height = 3000},
         {.name = "Line2", .kind = Kind::Line, .left = 2760, .top = 2760, .width = 2880, .height = 3000},
         {.name = "Line1", .kind = Kind::Line, .left = 3720, .top = 3000, .width = 3600, .height = 2760},
-        {.name = "Label10", .kind = Kind::Label, .left = 1440, .top = 1440, .width = 2295, .height = 135, .backColour = kWhite},
-        {.name = "Label9", .kind = Kind::Label, .left = 1440, .top = 2760, .width = 2295, .height = 135, .backColour = kWhite},
+        {.name = "Label10", .kind = Kind::Label, .left = 1440, .top = 1440, .width = 2295, .height = 135, .backColour = cc::kWhite},
+        {.name = "Label9", .kind = Kind::Label, .left = 1440, .top = 2760, .width = 2295, .height = 135, .backColour = cc::kWhite},
         {.name = "Label8", .kind = Kind::Label, .left = 1440, .top = 1560, .width = 255, .height = 1215, .backColour = kBody},
         {.name = "Label7", .kind = Kind::Label, .left = 2040, .top = 1560, .width = 135, .height = 1215, .backColour = kBody},
         {.name = "Label6", .kind = Kind::Label, .left = 2520, .top = 1560, .width = 135, .height = 1215, .backColour = kBody},

@@ -10,6 +10,7 @@
 #include <xcb/xcb.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -91,14 +92,17 @@ QMargins announcedFrame(const X11 &x, xcb_window_t id)
                    XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                    reinterpret_cast<const char *>(&request));
     xcb_flush(x.connection);
-    // The window manager answers by setting the property, at once as a rule.
+    // The window manager answers by setting the property, at once as a rule; one that never
+    // answers holds up the first show by no more than a glance.
+    constexpr auto kPoll = std::chrono::microseconds(500);
+    constexpr qint64 kGiveUpMs = 100;
     QElapsedTimer waited;
     waited.start();
     do {
         if (const auto frame = frameExtents(x, id))
             return *frame;
-        QThread::usleep(500);
-    } while (waited.elapsed() < 100);
+        QThread::usleep(kPoll.count());
+    } while (waited.elapsed() < kGiveUpMs);
     return {};
 }
 
@@ -132,6 +136,9 @@ void showWithCentreGravity(const X11 &x, QWidget *window)
 // compositor first shows it.
 void centreFrameOnceManaged(QWidget *window, QPoint centre)
 {
+    // Looked at every 10 ms for a second at most: a window never managed is left where it is.
+    constexpr int kLookMs = 10;
+    constexpr int kLooks = 100;
     auto *check = new QTimer(window);
     QObject::connect(check, &QTimer::timeout, window, [window, centre, check, tries = 0]() mutable {
         const X11 x = x11();
@@ -139,7 +146,7 @@ void centreFrameOnceManaged(QWidget *window, QPoint centre)
         const xcb_atom_t wmState = atom(x.connection, "WM_STATE");
         const auto frame = frameExtents(x, id);
         if (property(x.connection, id, wmState, wmState).empty() || !frame) {
-            if (++tries == 100)
+            if (++tries == kLooks)
                 check->deleteLater();
             return;
         }
@@ -156,7 +163,7 @@ void centreFrameOnceManaged(QWidget *window, QPoint centre)
         if (off.manhattanLength() > 2)
             window->setGeometry(client.translated(off));
     });
-    check->start(10);
+    check->start(kLookMs);
 }
 
 } // namespace

@@ -110,12 +110,6 @@ void end()
     endAction()();
 }
 
-void open(ScreenId id)
-{
-    load(id);
-    show(id);
-}
-
 void backToMenu(ScreenId id)
 {
     unload(id);

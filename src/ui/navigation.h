@@ -25,7 +25,6 @@ void end();
 // What end() does; the program exits with status 0, tests watch instead.
 void setEndAction(std::function<void()> action);
 
-void open(ScreenId id);
 void backToMenu(ScreenId id);
 void leaveSplash();
 void quit();

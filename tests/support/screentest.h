@@ -47,7 +47,7 @@ inline void choose(Screen *s, const QString &choices)
 
 inline Screen *open(ScreenId id)
 {
-    nav::open(id);
+    nav::show(id);
     return nav::screen(id);
 }
 
