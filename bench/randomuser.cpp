@@ -87,7 +87,8 @@ public:
             const QString units = shown(m_s, {"multimin", "multimax"}).toLower();
             if ((lo && hi && *lo > *hi)
                 || !QStringList{"- -", "ohm ohm", "kohm kohm", "mohm mohm"}.contains(units))
-                return QStringLiteral("range ") + range(m_s, "multimax");
+                return QStringLiteral("range ")
+                        + shown(m_s, {"minvalue", "multimin", "maxvalue", "multimax"});
         }
         const QString result
                 = m_layout.id == ScreenId::Calculator ? caption(m_s, "Label1") : QString();

@@ -49,7 +49,7 @@ private slots:
         type("val2", second);
         if (!button.isEmpty())
             press(button);
-        QTEST(caption(m_s, "Label1"), "shown");
+        QTEST(caption(m_s, shows(ScreenId::Calculator).result), "shown");
         QCOMPARE(m_s->control<TextBox>("val1")->text() + u'|'
                          + m_s->control<TextBox>("val2")->text(),
                  button == u"clear" ? QStringLiteral("0|0") : first + u'|' + second);

@@ -8,10 +8,6 @@ using namespace screentest;
 namespace {
 
 const int four = int(ScreenId::FourBandEncoder), five = int(ScreenId::FiveBandEncoder);
-const QStringList kFourBands{"Label1", "Label2", "Label3", "Label4"};
-const QStringList kFourNames{"Label11", "Label12", "Label13", "Label14"};
-const QStringList kFiveBands{"Label1", "Label2", "Label24", "Label3", "Label4"};
-const QStringList kFiveNames{"Label11", "Label12", "Label25", "Label13", "Label14"};
 
 // The range in lower case: the decoders write "Kohm" where the five-band encoder writes "kohm".
 QString rangeOnly(Screen *s)
@@ -71,24 +67,25 @@ private slots:
         QFETCH(QString, choices);
         Screen *s = open(ScreenId(screen));
         choose(s, choices);
-        QTEST(shown(s, screen == four ? kFourNames : kFiveNames), "names");
-        QTEST(shown(s, screen == four ? kFourBands : kFiveBands, true), "paints");
-        QTEST(caption(s, "Label15"), "value");
-        QTEST(range(s, "Label21"), "range");
+        QTEST(shown(s, shows(s->id()).bandNames), "names");
+        QTEST(shown(s, shows(s->id()).bandPaints, true), "paints");
+        QTEST(caption(s, shows(s->id()).value), "value");
+        QTEST(range(s), "range");
         QTEST(locked(s), "locked");
     }
 
     void timer2StopsAndStartsOnItsOwn()
     {
         Screen *s = open(ScreenId::FiveBandEncoder);
+        const QString multiplierName = shows(s->id()).bandNames[3];
         choose(s, QStringLiteral("multiplier= Kohm"));
-        QTRY_COMPARE(caption(s, "Label13"), QStringLiteral("Orange"));
+        QTRY_COMPARE(caption(s, qPrintable(multiplierName)), QStringLiteral("Orange"));
         choose(s, QStringLiteral("combo1=k"));
         QTest::qWait(250);
-        QCOMPARE(caption(s, "Label13"), QStringLiteral("Red"));
+        QCOMPARE(caption(s, qPrintable(multiplierName)), QStringLiteral("Red"));
         choose(s, QStringLiteral("combo1= ;multiplier= ohm"));
-        QTRY_COMPARE(caption(s, "Label13"), QStringLiteral("Black"));
-        QTRY_COMPARE(caption(s, "Label15"), QStringLiteral(" ohm "));
+        QTRY_COMPARE(caption(s, qPrintable(multiplierName)), QStringLiteral("Black"));
+        QTRY_COMPARE(caption(s, shows(s->id()).value), QStringLiteral(" ohm "));
     }
 
     // Every value an encoder can express: its bands, chosen on the decoder, give its range.
@@ -111,7 +108,7 @@ private slots:
         const bool isFive = screen == five;
         Screen *e = open(ScreenId(screen));
         Screen *d = open(isFive ? ScreenId::FiveBandDecoder : ScreenId::FourBandDecoder);
-        const QStringList names = isFive ? kFiveNames : kFourNames;
+        const QStringList names = shows(e->id()).bandNames;
         const char *tolerances[] = {"1%", "2%", "5%", "10%", "20%"};
         choose(e, way);
         for (int n = isFive ? 100 : 10; n <= (isFive ? 999 : 99); ++n) {

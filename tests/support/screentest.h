@@ -26,6 +26,38 @@ inline void tick(Screen *s)
     }
 }
 
+// The design's names of the controls a check reads, by what they show the user.
+struct Shows
+{
+    QStringList bandPaints = {}, bandNames = {}; // left to right
+    const char *value = nullptr, *tolerance = nullptr, *result = nullptr;
+};
+
+inline Shows shows(ScreenId id)
+{
+    switch (id) {
+    case ScreenId::FourBandDecoder:
+        return {.bandPaints = {"Label17", "Label16", "Label15", "Label14"}, .tolerance = "Label29"};
+    case ScreenId::FiveBandDecoder:
+        return {.bandPaints = {"Label17", "Label16", "Label32", "Label15", "Label14"},
+                .tolerance = "Label29"};
+    case ScreenId::FourBandEncoder:
+        return {.bandPaints = {"Label1", "Label2", "Label3", "Label4"},
+                .bandNames = {"Label11", "Label12", "Label13", "Label14"},
+                .value = "Label15",
+                .tolerance = "Label21"};
+    case ScreenId::FiveBandEncoder:
+        return {.bandPaints = {"Label1", "Label2", "Label24", "Label3", "Label4"},
+                .bandNames = {"Label11", "Label12", "Label25", "Label13", "Label14"},
+                .value = "Label15",
+                .tolerance = "Label21"};
+    case ScreenId::Calculator:
+        return {.result = "Label1"};
+    default:
+        return {};
+    }
+}
+
 // "list=item;list=item;tick": each item becomes current, then its list reports the choice, as
 // when the user picks it; "tick" ticks the timers.
 inline void choose(Screen *s, const QString &choices)
@@ -74,9 +106,11 @@ inline QString shown(Screen *s, const QStringList &names, bool colours = false)
 }
 
 // The range boxes: minimum, its unit, maximum, its unit, tolerance.
-inline QString range(Screen *s, const char *tolerance)
+inline QString range(Screen *s)
 {
-    return shown(s, {"minvalue", "multimin", "maxvalue", "multimax", QLatin1String(tolerance)});
+    return shown(s,
+                 {"minvalue", "multimin", "maxvalue", "multimax",
+                  QLatin1String(shows(s->id()).tolerance)});
 }
 
 // The lists and timers that are switched off, in design order.

@@ -101,40 +101,22 @@ private slots:
         m_screen->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_screen));
     }
-    void cleanup() { delete m_screen; }
-
-    // Every control of every screen as its table row says: kind, place, text, look, order; at
-    // the desktop's pixel density (run at one and two device pixels to a logical one).
-    void everyScreenIsBuiltAsDesigned_data()
+    void cleanup()
     {
-        QTest::addColumn<int>("screen");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QSize>("client");
-        QTest::addColumn<bool>("sizable");
-        QTest::addColumn<bool>("centred");
-        // clang-format off
-        row("frmSplash", int(ScreenId::Splash), QString(), QSize(492, 283), false, true);
-        row("Form1", int(ScreenId::Menu), QStringLiteral("Ohmara V3.1"), QSize(339, 266), false, true);
-        row("Form2", int(ScreenId::Chart), QStringLiteral("Colour Codes list"), QSize(356, 450), true, true);
-        row("Form3", int(ScreenId::FourBandDecoder), QStringLiteral("Colour Code to Value"), QSize(546, 318), false, true);
-        row("Form4", int(ScreenId::FourBandEncoder), QStringLiteral("Value to Colours"), QSize(456, 269), false, true);
-        row("Form5", int(ScreenId::Calculator), QStringLiteral("Resistor/Capacitor Calculator"), QSize(307, 260), false, true);
-        row("Form6", int(ScreenId::FiveBandDecoder), QStringLiteral("5 band colour code to value"), QSize(496, 316), false, false);
-        row("Form7", int(ScreenId::FiveBandEncoder), QStringLiteral("5 band value to colour code"), QSize(479, 240), false, false);
-        // clang-format on
+        delete m_screen;
+        unloadAll(); // each check meets its screen as it opens, before any tick
     }
-    void everyScreenIsBuiltAsDesigned()
+
+    // Every screen as its design says, at the desktop's pixel density (run at one and two
+    // device pixels to a logical one); one behaviour a slot.
+    void window_data() { screens(); }
+    void window()
     {
-        QFETCH(int, screen);
+        Screen *s = shownScreen();
         QFETCH(QSize, client);
-        nav::show(ScreenId(screen));
-        Screen *s = nav::screen(ScreenId(screen));
-        const auto px = [](int twips) { return (twips + 7) / 15; };
-        const qreal dpr = s->devicePixelRatio();
-        const QImage shot = s->grab().toImage();
-        // The window: no control box, a title bar only with a caption, fixed unless sizable.
+        // No control box, a title bar only with a caption, fixed unless sizable.
         QTEST(s->windowTitle(), "caption");
-        QCOMPARE(shot.size(), client * dpr);
+        QCOMPARE(s->grab().size(), client * s->devicePixelRatio());
         QTEST(s->minimumSize() != s->maximumSize(), "sizable");
         QVERIFY(!(s->windowFlags()
                   & (Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
@@ -142,9 +124,14 @@ private slots:
         QCOMPARE(bool(s->windowFlags() & Qt::FramelessWindowHint), s->windowTitle().isEmpty());
         const QPoint off = s->frameGeometry().center() - s->screen()->availableGeometry().center();
         QTEST(off.manhattanLength() <= 1, "centred");
-        std::vector<const ControlDef *> stops;
+    }
+
+    void placesAndTexts_data() { screens(); }
+    void placesAndTexts()
+    {
+        Screen *s = shownScreen();
+        const qreal dpr = s->devicePixelRatio();
         for (const ControlDef &def : s->design()) {
-            const QRect designed(px(def.left), px(def.top), px(def.width), px(def.height));
             if (def.kind == Kind::Timer) {
                 QVERIFY(s->timer(def.name)->interval() == def.interval
                         && s->timer(def.name)->isEnabled());
@@ -152,56 +139,20 @@ private slots:
             }
             QWidget *w = s->control<QWidget>(def.name);
             QCOMPARE(w->isHidden(), bool(def.flags & Flag::Hidden));
-            if (def.kind == Kind::Line) { // both ends drawn, or under another control; drawn
-                const QPoint ends[] = {designed.topLeft(), {designed.width(), designed.height()}};
-                int drawn = 0;
-                for (QPoint end : ends) {
-                    const QColor c = shot.pixelColor(end * dpr);
-                    drawn += c == QApplication::palette().color(QPalette::WindowText);
-                    QVERIFY2(drawn || c != QApplication::palette().color(QPalette::Button),
-                             def.name);
-                }
-                for (int i = -1; i <= 1 && !drawn; ++i) // at its middle, a step either side
-                    drawn += shot.pixelColor((ends[0] + ends[1]) / 2 * dpr + QPoint(i, i))
-                            == QApplication::palette().color(QPalette::WindowText);
-                QVERIFY2(drawn, def.name);
-            } else if (auto *image = qobject_cast<Image *>(w);
-                       image && !(def.flags & Flag::Stretch)) {
+            if (auto *image = qobject_cast<Image *>(w); image && !(def.flags & Flag::Stretch)) {
                 // a bitmap of the screen's density at its natural size, nothing smoothed
                 QCOMPARE(image->pixmap().devicePixelRatio(), dpr);
                 QCOMPARE(image->size() * dpr, image->pixmap().size());
                 QCOMPARE(colourCount(image->grab().toImage()),
                          colourCount(image->pixmap().toImage()));
-            } else {
-                QVERIFY2(w->geometry() == designed, def.name);
+            } else if (def.kind != Kind::Line) {
+                QVERIFY2(w->geometry() == designed(def), def.name);
             }
-            QString text = QLatin1String(def.caption);
+            const QString text = QLatin1String(def.caption);
             if (auto *label = qobject_cast<Label *>(w)) {
                 QCOMPARE(label->caption(), text);
-                QCOMPARE(label->autoFillBackground(), !(def.flags & Flag::Transparent));
-                QCOMPARE(label->palette().color(QPalette::Window),
-                         expected(def.backColour, QPalette::Button));
-                // Text in the scheme's colour on a fixed background reads at 4.5:1 at least; the
-                // light scheme the design was drawn for shows it as drawn.
-                const QColor shown = label->palette().color(QPalette::WindowText);
-                const QColor scheme = expected(def.foreColour, QPalette::ButtonText);
-                const QColor back = expected(def.backColour, QPalette::Button);
-                if (kDark && isFixed(def.backColour) && !isFixed(def.foreColour))
-                    QVERIFY2(contrast(shown, back) >= 4.5
-                                     && (shown == scheme) == (contrast(scheme, back) >= 4.5),
-                             def.name);
-                else
-                    QCOMPARE(shown, scheme);
             } else if (auto *button = qobject_cast<CommandButton *>(w)) {
                 QCOMPARE(button->text(), text);
-                // a caption on one line stands where the toolkit's own button draws it
-                QPushButton plain(text);
-                plain.setFont(button->font());
-                plain.resize(button->size());
-                plain.setAttribute(Qt::WA_DontShowOnScreen);
-                plain.show();
-                if (button->fontMetrics().horizontalAdvance(text) < button->width() - 6)
-                    QVERIFY2(rgb(button->grab()) == rgb(plain.grab()), def.name);
             } else if (auto *box = qobject_cast<TextBox *>(w)) {
                 QCOMPARE(box->text(), text);
             } else if (auto *list = qobject_cast<DropDownList *>(w)) {
@@ -213,7 +164,75 @@ private slots:
                 QCOMPARE(list->text(), QString());
                 QCOMPARE(listed, items);
             }
-            // frames and boxes drawn: the middle of each edge unlike what it holds, or covered
+            // Liberation Sans sized in pixels: the same on every desktop
+            QCOMPARE(QFontInfo(w->font()).family(), QStringLiteral("Liberation Sans"));
+            QVERIFY2(w->font().pixelSize() > 0, def.name);
+            QCOMPARE(w->font().bold(), def.font == Font::Bold);
+        }
+    }
+
+    void colours_data() { screens(); }
+    void colours()
+    {
+        Screen *s = shownScreen();
+        for (const ControlDef &def : s->design()) {
+            auto *label = def.kind == Kind::Label ? s->control<Label>(def.name) : nullptr;
+            if (!label)
+                continue;
+            QCOMPARE(label->autoFillBackground(), !(def.flags & Flag::Transparent));
+            const QColor back = expected(def.backColour, QPalette::Button);
+            QCOMPARE(label->palette().color(QPalette::Window), back);
+            // Text in the scheme's colour on a fixed background reads at 4.5:1 at least; the
+            // light scheme the design was drawn for shows it as drawn.
+            const QColor shown = label->palette().color(QPalette::WindowText);
+            const QColor scheme = expected(def.foreColour, QPalette::ButtonText);
+            if (kDark && isFixed(def.backColour) && !isFixed(def.foreColour))
+                QVERIFY2(contrast(shown, back) >= 4.5
+                                 && (shown == scheme) == (contrast(scheme, back) >= 4.5),
+                         def.name);
+            else
+                QCOMPARE(shown, scheme);
+        }
+    }
+
+    // Lines, frames and boxes drawn; a caption on one line where the toolkit's own button draws
+    // it; no caption cut at the bottom.
+    void drawing_data() { screens(); }
+    void drawing()
+    {
+        Screen *s = shownScreen();
+        const qreal dpr = s->devicePixelRatio();
+        const QImage shot = s->grab().toImage();
+        const QColor ink = QApplication::palette().color(QPalette::WindowText);
+        for (const ControlDef &def : s->design()) {
+            if (def.kind == Kind::Timer)
+                continue;
+            QWidget *w = s->control<QWidget>(def.name);
+            const QString text = QLatin1String(def.caption);
+            if (def.kind == Kind::Line) { // both ends drawn, or under another control; drawn
+                const QRect r = designed(def);
+                const QPoint ends[] = {r.topLeft(), {r.width(), r.height()}};
+                int drawn = 0;
+                for (QPoint end : ends) {
+                    const QColor c = shot.pixelColor(end * dpr);
+                    drawn += c == ink;
+                    QVERIFY2(drawn || c != QApplication::palette().color(QPalette::Button),
+                             def.name);
+                }
+                for (int i = -1; i <= 1 && !drawn; ++i) // at its middle, a step either side
+                    drawn += shot.pixelColor((ends[0] + ends[1]) / 2 * dpr + QPoint(i, i)) == ink;
+                QVERIFY2(drawn, def.name);
+            }
+            auto *button = qobject_cast<CommandButton *>(w);
+            if (button && button->fontMetrics().horizontalAdvance(text) < button->width() - 6) {
+                QPushButton plain(text);
+                plain.setFont(button->font());
+                plain.resize(button->size());
+                plain.setAttribute(Qt::WA_DontShowOnScreen);
+                plain.show();
+                QVERIFY2(rgb(button->grab()) == rgb(plain.grab()), def.name);
+            }
+            // the middle of each edge unlike what it holds, or covered
             if (def.kind == Kind::Frame || def.flags & Flag::Border) {
                 const QRect r(w->mapTo(s, QPoint()), w->size());
                 const QColor fill = def.kind == Kind::Frame ? s->palette().color(QPalette::Button)
@@ -224,24 +243,28 @@ private slots:
                     QVERIFY2(s->childAt(edge) != w || shot.pixelColor(edge * dpr) != fill,
                              def.name);
             }
-            // every caption fits: no line of it is cut at the bottom
             const int line = w->fontMetrics().lineSpacing();
-            const QRect inside
-                    = w->contentsRect().adjusted(3 * !!qobject_cast<CommandButton *>(w), 0,
-                                                 -3 * !!qobject_cast<CommandButton *>(w), 0);
-            if (!w->isHidden() && (def.kind == Kind::Label || def.kind == Kind::CommandButton)
-                && !text.trimmed().isEmpty())
+            const int margin = button ? 3 : 0;
+            const QRect inside = w->contentsRect().adjusted(margin, 0, -margin, 0);
+            if (!w->isHidden() && (def.kind == Kind::Label || button) && !text.trimmed().isEmpty())
                 QVERIFY2(w->fontMetrics().boundingRect(inside, Qt::TextWordWrap, text).height()
                                          / line
                                  <= std::max(1, inside.height() / line),
                          def.name);
-            const int pixelSize[] = {11, 13, 32, 11};
-            QCOMPARE(w->font().pixelSize(), pixelSize[int(def.font)]);
-            QCOMPARE(w->font().bold(), def.font == Font::Bold);
-            if (w->focusPolicy() != Qt::NoFocus)
+        }
+    }
+
+    // Tab goes through the controls that take the focus in the order of their tab index.
+    void tabOrder_data() { screens(); }
+    void tabOrder()
+    {
+        Screen *s = shownScreen();
+        std::vector<const ControlDef *> stops;
+        for (const ControlDef &def : s->design()) {
+            if (def.kind != Kind::Timer
+                && s->control<QWidget>(def.name)->focusPolicy() != Qt::NoFocus)
                 stops.push_back(&def);
         }
-        // Tab goes through the controls that take the focus in the order of their tab index.
         std::stable_sort(stops.begin(), stops.end(),
                          [](auto *a, auto *b) { return a->tabIndex < b->tabIndex; });
         QWidget *w = stops.empty() ? nullptr : s->control<QWidget>(stops.front()->name);
@@ -301,6 +324,36 @@ private slots:
     }
 
 private:
+    static void screens()
+    {
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QSize>("client");
+        QTest::addColumn<bool>("sizable");
+        QTest::addColumn<bool>("centred");
+        // clang-format off
+        row("frmSplash", int(ScreenId::Splash), QString(), QSize(492, 283), false, true);
+        row("Form1", int(ScreenId::Menu), QStringLiteral("Ohmara V3.1"), QSize(339, 266), false, true);
+        row("Form2", int(ScreenId::Chart), QStringLiteral("Colour Codes list"), QSize(356, 450), true, true);
+        row("Form3", int(ScreenId::FourBandDecoder), QStringLiteral("Colour Code to Value"), QSize(546, 318), false, true);
+        row("Form4", int(ScreenId::FourBandEncoder), QStringLiteral("Value to Colours"), QSize(456, 269), false, true);
+        row("Form5", int(ScreenId::Calculator), QStringLiteral("Resistor/Capacitor Calculator"), QSize(307, 260), false, true);
+        row("Form6", int(ScreenId::FiveBandDecoder), QStringLiteral("5 band colour code to value"), QSize(496, 316), false, false);
+        row("Form7", int(ScreenId::FiveBandEncoder), QStringLiteral("5 band value to colour code"), QSize(479, 240), false, false);
+        // clang-format on
+    }
+    static Screen *shownScreen()
+    {
+        QFETCH(int, screen);
+        nav::show(ScreenId(screen));
+        return nav::screen(ScreenId(screen));
+    }
+    static QRect designed(const ControlDef &def)
+    {
+        const auto px = [](int twips) { return (twips + 7) / 15; };
+        return {px(def.left), px(def.top), px(def.width), px(def.height)};
+    }
+
     Screen *m_screen = nullptr;
 };
 
