@@ -3,7 +3,7 @@
 
 ohmara_packages_build=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev
     fonts-liberation2)
-ohmara_packages_test=(clang-format xvfb openbox xfwm4 kwin-x11 kwin-wayland kwin-style-breeze mutter xwayland
+ohmara_packages_test=(clang-format black xvfb openbox xfwm4 kwin-x11 kwin-wayland kwin-style-breeze mutter xwayland
     qt6-wayland
     xdotool python3-xlib clang libclang-rt-dev
     desktop-file-utils appstream dpkg-dev file lintian

@@ -1,5 +1,5 @@
 #!/bin/bash
-# Installs what is missing, builds and runs the whole test suite: the formatting check, the
+# Installs what is missing, builds and runs the whole test suite: the formatting checks, the
 # release build's tests, the same tests under AddressSanitizer, LeakSanitizer and
 # UndefinedBehaviorSanitizer, and a short fuzzing run. The tests that start the real program give
 # it a display, a window manager and a D-Bus session of its own; none of them may outlive the run.
@@ -9,6 +9,7 @@ source scripts/deps.sh
 ohmara_install "${ohmara_packages_build[@]}" "${ohmara_packages_test[@]}"
 
 git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
+git ls-files '*.py' | xargs black --check --quiet
 
 # Every process the tests start inherits this mark.
 export OHMARA_TEST_RUN="$$-$RANDOM$RANDOM"

@@ -1,0 +1,295 @@
+"""The test's own display, desktop and processes, and what a user does and sees on them."""
+
+import ctypes
+import glob
+import os
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+
+import Xlib.error
+from Xlib import X, display as xdisplay, protocol
+
+MENU_TITLE = "Ohmara V3.1"
+DECODER_TITLE = "Colour Code to Value"
+
+
+def open_display():
+    """python-xlib keeps one table of extension events for all its displays: each gets its own."""
+    protocol.display.Display.event_classes = protocol.event.event_class.copy()
+    opened = xdisplay.Display()
+    opened.display.event_classes = protocol.display.Display.event_classes
+    return opened
+
+
+class Harness:
+    # Keys and clicks go to the test's own display, where a nested compositor takes them as a user's.
+    SCREEN = ("1280", "1024")
+
+    def __init__(self, program, wm):
+        self.program, self.wm = program, wm
+        self.failures, self.children = [], []
+        self.runtime = self.home = self.input = None
+        self.dpy = self.root = self.screen = None
+
+    def pump(self):
+        """Events waiting for the test; the accessibility suite has a main loop to turn."""
+
+    def check(self, condition, what):
+        print(("ok    " if condition else "FAIL  ") + what, flush=True)
+        if not condition:
+            self.failures.append(what)
+
+    def wait(self, predicate, seconds=10.0):
+        end = time.time() + seconds
+        while time.time() < end:
+            self.pump()
+            try:
+                if predicate():
+                    return predicate()
+            except Exception:
+                pass
+            time.sleep(0.05)
+        return None
+
+    def start(self, *args, **kwargs):
+        """A process that ends with this test, however it ends (PR_SET_PDEATHSIG: SIGKILL)."""
+        kwargs = dict(dict(stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL), **kwargs)
+        die_with_test = lambda: ctypes.CDLL(None).prctl(1, signal.SIGKILL)
+        self.children.append(subprocess.Popen(args, preexec_fn=die_with_test, **kwargs))
+        return self.children[-1]
+
+    # What the X server and the window manager say of a window.
+
+    def prop(self, window, name):
+        value = window.get_full_property(self.dpy.intern_atom(name), X.AnyPropertyType)
+        return value.value if value else None
+
+    def atoms(self, window, name):
+        return {self.dpy.get_atom_name(a) for a in self.prop(window, name) or []}
+
+    def title(self, window):
+        return bytes(self.prop(window, "_NET_WM_NAME") or b"").decode()
+
+    def stack(self):
+        """The windows the window manager manages, bottom to top as the X server stacks their
+        frames; a window destroyed meanwhile is left out."""
+        order = [w.id for w in self.root.query_tree().children]
+
+        def frame(w):
+            try:
+                while w.query_tree().parent.id != self.root.id:
+                    w = w.query_tree().parent
+                return order.index(w.id)
+            except (Xlib.error.XError, ValueError):
+                return None
+
+        managed = self.prop(self.root, "_NET_CLIENT_LIST") or []
+        places = [(frame(w), w) for w in (self.dpy.create_resource_object("window", i) for i in managed)]
+        return [w for place, w in sorted((p for p in places if p[0] is not None), key=lambda p: p[0])]
+
+    def window(self, name):
+        """The viewable window of that title; one destroyed while looked at is none."""
+        for w in self.stack():
+            try:
+                if self.title(w) == name and w.get_attributes().map_state == X.IsViewable:
+                    return w
+            except Xlib.error.XError:
+                pass
+        return None
+
+    def geometry(self, window):
+        g, at = window.get_geometry(), window.translate_coords(self.root, 0, 0)
+        return -at.x, -at.y, g.width, g.height
+
+    def shot(self, window, x=0, y=0, w=None, h=None):
+        """The window's pixels as rows of (r, g, b), as they are on the display."""
+        wx, wy, ww, wh = self.geometry(window)
+        w, h = w or ww, h or wh
+        raw = self.root.get_image(wx + x, wy + y, w, h, X.ZPixmap, 0xFFFFFFFF).data
+        return [[(raw[i + 2], raw[i + 1], raw[i]) for i in range(r * w * 4, (r + 1) * w * 4, 4)] for r in range(h)]
+
+    def on_screen(self, window):
+        """The screen the user sees shows the window as it draws itself, and goes on showing it:
+        a compositor shows a new window a little later, and may fade it in."""
+        x, y, w, h = self.geometry(window)
+        colours = lambda image: bytes(b for i, b in enumerate(image.data) if i % 4 != 3)
+        for _ in range(2):
+            time.sleep(0.3)
+            drawn = window.get_image(0, 0, w, h, X.ZPixmap, 0xFFFFFFFF)
+            if colours(drawn) != colours(self.screen.get_image(x, y, w, h, X.ZPixmap, 0xFFFFFFFF)):
+                return False
+        return True
+
+    def centred_with_frame(self, w):
+        """Within 3 pixels, the window with the frame its window manager put around it."""
+        sw, sh = self.root.get_geometry().width, self.root.get_geometry().height
+        x, y, ww, wh = self.geometry(w)
+        left, right, top, bottom = self.prop(w, "_NET_FRAME_EXTENTS") or [0] * 4
+        off = (2 * (x - left) + ww + left + right - sw) / 2, (2 * (y - top) + wh + top + bottom - sh) / 2
+        where = "%s, frame %s" % ([x, y, ww, wh], [left, right, top, bottom])
+        return abs(off[0]) <= 3 and abs(off[1]) <= 3, where
+
+    # What a user and the desktop do.
+
+    def tell_wm(self, window, message, *data):
+        event = protocol.event.ClientMessage(
+            window=window, client_type=self.dpy.intern_atom(message), data=(32, (list(data) + [0] * 5)[:5])
+        )
+        self.root.send_event(event, event_mask=X.SubstructureRedirectMask | X.SubstructureNotifyMask)
+        self.dpy.flush()
+
+    def xdotool(self, *args):
+        subprocess.run(["xdotool", *args], check=True, env=dict(os.environ, DISPLAY=self.input))
+        time.sleep(0.3)
+
+    def click(self, window, x, y):
+        wx, wy = self.geometry(window)[:2]
+        self.xdotool("mousemove", str(wx + x), str(wy + y), "click", "1")
+
+    def on_top(self, window):
+        self.tell_wm(window, "_NET_ACTIVE_WINDOW", 2, X.CurrentTime)
+        return self.wait(lambda: self.stack()[-1] == window)
+
+    def splash(self):
+        """The window without a title of its own: the toolkit names it after the program."""
+        return self.wait(lambda: self.window("Ohmara"))
+
+    def menu_after_splash(self):
+        shown = self.splash()
+        if shown:
+            self.click(shown, 4, 4)
+        return self.wait(lambda: self.window(MENU_TITLE))
+
+    def open_tool(self, menu, column, row, name):
+        self.on_top(menu)
+        self.click(menu, 48 + 120 * column, 108 + 48 * row)
+        return self.wait(lambda: self.window(name))
+
+    def splash_has_keyboard(self, shown):
+        active = lambda: self.prop(self.root, "_NET_ACTIVE_WINDOW")[0] == shown.id
+        self.check(
+            shown and self.wait(lambda: active() and self.on_screen(shown)),
+            "the splash on the screen, with the keyboard",
+        )
+
+    def stacked(self, menu):
+        """Screens without a taskbar button are no transients: the menu and later tools come above."""
+        decoder = self.open_tool(menu, 1, 0, DECODER_TITLE)
+        self.check(
+            decoder and self.prop(decoder, "WM_TRANSIENT_FOR") is None, "the decoder is transient for no other window"
+        )
+        skips = {"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"}
+        self.check(
+            decoder and skips <= self.atoms(decoder, "_NET_WM_STATE"), "the decoder is off the taskbar and pager"
+        )
+        self.check(self.on_top(menu), "activating the menu brings it above the decoder")
+        calculator = self.open_tool(menu, 0, 1, "Resistor/Capacitor Calculator")
+        self.check(calculator, "the calculator opens from its menu button")
+        on_top = calculator and self.wait(lambda: self.stack()[-1] == calculator)
+        self.check(
+            on_top, "a calculator opened after the decoder comes on top: %s" % [self.title(w) for w in self.stack()]
+        )
+        return decoder, calculator
+
+    def accessibility_on(self):
+        self.gdbus(
+            "org.a11y.Bus",
+            "/org/a11y/bus",
+            "org.freedesktop.DBus.Properties.Set",
+            "org.a11y.Status",
+            "IsEnabled",
+            "<true>",
+        )
+
+    @staticmethod
+    def gdbus(destination, path, method, *args):
+        command = ["gdbus", "call", "--session", "--dest", destination, "--object-path", path, "--method", method]
+        subprocess.run(command + list(args), check=True, stdout=subprocess.DEVNULL)
+
+    # The display, the session bus's environment and the desktop.
+
+    def start_display(self):
+        r, w = os.pipe()
+        screen = "x".join(self.SCREEN) + "x24"
+        self.start("Xvfb", "-displayfd", str(w), "-screen", "0", screen, "-nolisten", "tcp", pass_fds=[w])
+        os.close(w)
+        os.environ["DISPLAY"] = self.input = ":" + os.read(r, 16).decode().strip()
+        # What the session bus starts, the accessibility bus and its socket, belongs to this test alone.
+        os.environ["XDG_RUNTIME_DIR"] = self.runtime = tempfile.mkdtemp()
+        environment = str({"DISPLAY": os.environ["DISPLAY"], "XDG_RUNTIME_DIR": self.runtime})
+        self.gdbus(
+            "org.freedesktop.DBus",
+            "/org/freedesktop/DBus",
+            "org.freedesktop.DBus.UpdateActivationEnvironment",
+            environment,
+        )
+        self.home = tempfile.mkdtemp()
+
+    def start_desktop(self):
+        """The window manager on the test's display; or a Wayland session on it, whose XWayland
+        display the program and this test then use, the program with the session's environment."""
+        # Desktops keep their settings under HOME: a folder of this test's, not the user's.
+        env = dict(os.environ, HOME=self.home, KWIN_COMPOSE="N")
+        self.dpy = open_display()
+        self.screen = self.dpy.screen().root
+        if not self.wm.endswith("-wayland"):
+            self.start(*{"kwin_x11": ["kwin_x11"], "mutter": ["mutter", "--x11"]}.get(self.wm, [self.wm]), env=env)
+        else:
+            self.start_wayland_session(env)
+        self.root = self.dpy.screen().root
+        self.check(
+            self.wait(lambda: self.prop(self.root, "_NET_SUPPORTING_WM_CHECK"), 30), "%s manages the display" % self.wm
+        )
+
+    def start_wayland_session(self, env):
+        sockets = set(os.listdir("/tmp/.X11-unix"))
+        wayland = "wayland-ohmara-%d" % os.getpid()
+        if self.wm == "gnome-wayland":
+            modes = dict(env, MUTTER_DEBUG_DUMMY_MODE_SPECS="x".join(self.SCREEN))
+            self.start("mutter", "--nested", "--wayland", "--wayland-display", wayland, env=modes)
+        else:
+            # Debian's kwin_wayland may raise its resource limits (file capability cap_sys_resource),
+            # which a container refuses to run: a copy has no capability and does without.
+            kwin = self.home + "/kwin_wayland"
+            shutil.copyfile(shutil.which("kwin_wayland"), kwin)
+            os.chmod(kwin, 0o755)
+            size = ["--width", self.SCREEN[0], "--height", self.SCREEN[1]]
+            options = ["--xwayland", "--socket", wayland, "--no-lockscreen", "--no-global-shortcuts"]
+            self.start(kwin, "--x11-display", self.input, *size, *options, env=env)
+        # Its XWayland: the first of the new sockets, and the authority file it made, if any.
+        by_number = lambda name: int(name[1:])
+        new = self.wait(lambda: sorted(set(os.listdir("/tmp/.X11-unix")) - sockets, key=by_number), 30)
+        if self.wm == "gnome-wayland":
+            auth = self.wait(lambda: glob.glob(self.runtime + "/.mutter-Xwaylandauth.*"), 30)
+        else:
+            auth = glob.glob(self.runtime + "/xauth_*")
+        started = new and (auth or self.wm != "gnome-wayland")
+        self.check(started, "%s starts a Wayland session with XWayland: %s %s" % (self.wm, new, auth))
+        os.environ.update(DISPLAY=":" + new[0][1:], WAYLAND_DISPLAY=wayland, XDG_SESSION_TYPE="wayland")
+        if auth:
+            os.environ.update(XAUTHORITY=auth[0])
+        os.environ.pop("QT_QPA_PLATFORM", None)
+        end = time.time() + 30
+        while True:
+            try:
+                self.dpy = open_display()
+                return
+            except Exception:
+                if time.time() > end:
+                    raise
+                time.sleep(0.1)
+
+    def end(self):
+        for child in reversed(self.children):
+            child.terminate()  # a speech server ends its speech modules with it
+            try:
+                child.wait(5)
+            except subprocess.TimeoutExpired:
+                child.kill()
+                child.wait()
+        for folder in (self.runtime, self.home):
+            if folder:
+                shutil.rmtree(folder, ignore_errors=True)

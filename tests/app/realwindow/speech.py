@@ -1,0 +1,258 @@
+"""What Orca itself says, with its own speech server on a silent sound device, as a blind user
+goes through the decoders or the encoders and the calculator by the keyboard."""
+
+import json
+import os
+import re
+import shutil
+import tempfile
+import threading
+import time
+
+
+class Orca48(str):
+    """What Orca 48 adds on "where am I" in a list and Orca 43 does not: the choice's position in the
+    list, and the choice that the list last announced with its result, which Orca 48 reads back as
+    the list's description (it speaks any new description of the control with the focus, so that is
+    where the announcement goes)."""
+
+
+# What Orca says, key by key, written down from what each screen shows. None: not checked (Orca may skip a
+# focus that a quick next key moves on, so a step checks what its last key brings).
+# The menu's welcome comes with the button that has the focus as the menu opens or comes back.
+MENU = lambda button: [
+    "Ohmara V3.1.",
+    button + " {button}.",
+    "welcome to Ohmara version 3.1, to begin click one of these buttons...",
+]
+DECODERS = [
+    ("x", MENU("colour code list(s)")),
+    ("Tab", ["4 band Colour code to value {button}."]),
+    ("Return", ["Colour Code to Value.", "band 1 combo box."]),
+    ("Down", ["brown. 1."]),
+    ("Down", ["red. 2."]),
+    ("Down", ["orange. 3."]),
+    ("Down", ["yellow. 4."]),
+    ("Tab", ["band 2 combo box.", "4."]),
+    ("type purple", ["purple. 47."]),
+    ("Tab", ["band 3 combo box.", "47."]),
+    ("r", ["red. 4.7 kilo ohms."]),
+    ("Tab", ["band 4 / tolerance combo box.", "4.7 kilo ohms."]),
+    ("type gold", ["gold. 4.7 kilo ohms, 5 %, minimum 4.465 Kohm, maximum 4.935 Kohm."]),
+    (
+        "KP_Enter",
+        [
+            "band 4 / tolerance combo box.",
+            "gold.",
+            Orca48("4 of 4. gold."),
+            "4.7 kilo ohms, 5 %, minimum 4.465 Kohm, maximum 4.935 Kohm.",
+        ],
+    ),
+    ("shift+Tab", ["band 3 combo box.", "red.", "4.7 kilo ohms, 5 %, minimum 4.465 Kohm, maximum 4.935 Kohm."]),
+    ("Tab Tab", None),
+    ("space", MENU("4 band Colour code to value")),
+    ("Tab Tab", None),
+    ("Tab", ["5 band colour code to value {button}."]),
+    ("Return", ["5 band colour code to value.", "band 1 combo box."]),
+    ("Down", ["brown. 1."]),
+    ("Tab", None),
+    ("b", ["black. 10."]),
+    ("Tab", None),
+    ("b", ["black. 100."]),
+    ("Tab", None),
+    ("b", ["black. 100 ohms."]),
+    ("Down", ["brown. 1.00 kilo ohms."]),
+    ("Tab", None),
+    ("b", ["brown. 1.00 kilo ohms, 1 %, minimum 0.99 Kohm, maximum 1.01 Kohm."]),
+    (
+        "KP_Enter",
+        [
+            "band 5 tolerance combo box.",
+            "brown.",
+            Orca48("5 of 5. brown."),
+            "1.00 kilo ohms, 1 %, minimum 0.99 Kohm, maximum 1.01 Kohm.",
+        ],
+    ),
+]
+ENCODERS = [
+    ("x", MENU("colour code list(s)")),
+    ("Tab", None),
+    ("Tab", ["4 band Value to Colour code {button}."]),
+    ("Return", ["Value to Colours.", "decimal point in front combo box."]),
+    ("Tab", ["1st digit combo box."]),
+    ("4", ["4. 4: Yellow."]),
+    ("Tab Tab", None),
+    ("7", ["7. 47: Yellow, Purple."]),
+    ("Tab Down Down", None),
+    ("Down", [" Kohm. 47 Kohm: Yellow, Purple, Orange."]),
+    ("Tab Down Down", None),
+    ("Down", ["5%. 47 Kohm 5%: Yellow, Purple, Orange, Gold; minimum 44.65 Kohm, maximum 49.35 Kohm."]),
+    ("Tab", None),
+    ("space", MENU("4 band Value to Colour code")),
+    ("Tab Tab", None),
+    ("Tab", ["5 band value to colour code {button}."]),
+    ("Return", ["5 band value to colour code.", "1st digit combo box."]),
+    ("4", ["4. 4: Yellow."]),
+    ("Tab Tab 7 Tab Tab", None),
+    ("0", ["0. 470: Yellow, Purple, black."]),
+    ("Tab Down Down", None),
+    ("Down", [" Kohm. 470 Kohm: Yellow, Purple, black, Orange."]),
+    ("Tab", None),
+    ("1", ["1%. 470 Kohm 1%: Yellow, Purple, black, Orange, Brown; minimum 465.3 Kohm, maximum 474.7 Kohm."]),
+    ("Tab", None),
+    ("space", MENU("5 band value to colour code")),
+    ("shift+Tab", None),
+    ("shift+Tab", ["resistor/capacitor calculator {button}."]),
+    ("Return", ["Resistor/Capacitor Calculator.", "series resistors {button}."]),
+    ("Tab Tab Tab Tab ctrl+a 4 period 7 Tab ctrl+a 1 0 shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab", None),
+    ("space", ["14.7."]),
+]
+
+
+SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)' ?\{'")
+# The test's own Orca settings: no echo of the keys it presses, no position in a list; the rest as
+# Orca comes.
+QUIET = {
+    "enableKeyEcho": False,
+    "enableEchoByCharacter": False,
+    "enableEchoByWord": False,
+    "enableEchoBySentence": False,
+    "enablePositionSpeaking": False,
+}
+ORCA_SETTINGS = {
+    "general": dict(QUIET, startingProfile=["Default", "default"]),
+    "profiles": {"default": dict(QUIET, profile=["Default", "default"])},
+    "pronunciations": {},
+    "keybindings": {},
+}
+
+
+def words(utterances):
+    """What a listener hears, word by word: the punctuation each Orca version adds or leaves out
+    is no word."""
+    return [w.strip(".,;:") for line in utterances for w in line.split() if w.strip(".,;:")]
+
+
+def heard_as_expected(said, expected):
+    """The words heard are the words expected, in each release's own role names, with or without
+    what only Orca 48 tells."""
+    from gi.repository import Atspi
+
+    name = getattr(Atspi, "role_get_localized_name", Atspi.role_get_name)  # at-spi2-core 2.46 has no localized one
+    roles = {"button": name(Atspi.Role.PUSH_BUTTON)}
+    expected = [line.format(**roles) if not isinstance(line, Orca48) else line for line in expected]
+    variants = [expected, [line for line in expected if not isinstance(line, Orca48)]]
+    return words(said) in [words(variant) for variant in variants]
+
+
+def own_pid_namespace(*command):
+    """Orca will not start while it sees another Orca of the same user anywhere on the machine:
+    in a PID namespace of its own, with a /proc of its own, it sees none. Without root, in a user
+    namespace too. A chroot's / may be no mount point, whose propagation cannot change: the new
+    /proc is kept from the rest of the machine by its own mount point."""
+    user = [] if os.geteuid() == 0 else ["--user", "--map-current-user"]
+    own_proc = (
+        'mount --make-rprivate /proc 2>/dev/null || mount --make-rprivate /; mount -t proc proc /proc && exec "$@"'
+    )
+    return [
+        "unshare",
+        *user,
+        "--pid",
+        "--fork",
+        "--kill-child",
+        "--mount",
+        "--propagation",
+        "unchanged",
+        "--",
+        "sh",
+        "-c",
+        own_proc,
+        "sh",
+        *command,
+    ]
+
+
+def speech_server(h, home):
+    """A speech-dispatcher of this test's, speaking espeak-ng to no sound card."""
+    os.makedirs(home + "/speechd")
+    os.symlink("/etc/speech-dispatcher/modules", home + "/speechd/modules")
+    with open(home + "/speechd/speechd.conf", "w") as conf:
+        conf.write(
+            'AudioOutputMethod "alsa"\nAudioALSADevice "null"\nDefaultModule espeak-ng\n'
+            'AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"\n'
+        )
+    env = dict(os.environ, HOME=home, SPEECHD_ADDRESS="unix_socket:%s/speechd.sock" % home)
+    socket = ["-c", "unix_socket", "-S", home + "/speechd.sock", "-C", home + "/speechd", "-L", home]
+    h.start("speech-dispatcher", "-s", "-t", "0", *socket, env=env)
+    return env
+
+
+def listen(master, said):
+    """What Orca's debug log says it speaks, line by line. OHMARA_ORCA_LOG=FILE keeps the whole
+    log, to see why it said what it said."""
+    keep = open(os.environ["OHMARA_ORCA_LOG"], "ab") if os.environ.get("OHMARA_ORCA_LOG") else None
+    rest = b""
+    while chunk := os.read(master, 65536):
+        if keep:
+            keep.write(chunk)
+        *lines, rest = (rest + chunk).split(b"\n")
+        said.extend(m.group(1) for m in map(SPOKEN.search, map(bytes.decode, lines)) if m)
+
+
+def orca_started(h, home, env, said):
+    import pty
+    import tty
+
+    # A terminal for Orca's debug log: Python writes it line by line there, not in blocks as to a file.
+    master, log = pty.openpty()
+    tty.setraw(log)
+    threading.Thread(target=listen, args=(master, said), daemon=True).start()
+    h.accessibility_on()
+    os.makedirs(home + "/orca")
+    with open(home + "/orca/user-settings.conf", "w") as conf:
+        json.dump(ORCA_SETTINGS, conf)
+    errors = tempfile.TemporaryFile()
+    command = own_pid_namespace("orca", "--debug-file", os.ttyname(log), "-u", home + "/orca")
+    orca = h.start(*command, env=env, stderr=errors)
+    speaks = h.wait(lambda: "Screen reader on." in said or orca.poll() is not None, 30)
+    if speaks and orca.poll() is None:
+        return True
+    errors.seek(0)
+    why = errors.read().decode(errors="replace").strip().splitlines()[-3:]
+    how = "ended with %s" % orca.returncode if orca.poll() is not None else "said nothing in 30 s"
+    h.check(False, "Orca speaks: it %s %s" % (how, why))
+    return False
+
+
+def quiet(said, started):
+    """All a step's keys bring is spoken before the next step listens: Orca quiet for 1.5 s."""
+    quiet_since, count = time.time(), len(said)
+    while time.time() - quiet_since < 1.5 and time.time() - started < 8:
+        time.sleep(0.05)
+        if len(said) != count:
+            quiet_since, count = time.time(), len(said)
+
+
+def run(h, steps):
+    home = tempfile.mkdtemp()
+    try:
+        said = []
+        if not orca_started(h, home, speech_server(h, home), said):
+            return
+        h.start(h.program)
+        h.splash_has_keyboard(h.splash())
+        for keys, expected in steps:
+            del said[:]
+            started = time.time()
+            if keys.startswith("type "):
+                h.xdotool("type", "--delay", "150", keys[5:])
+            else:
+                h.xdotool("key", "--delay", "100", *keys.split())
+            if expected is None:
+                quiet(said, started)
+                continue
+            h.wait(lambda: heard_as_expected(said, expected), 8)
+            h.wait(lambda: False, 0.6)
+            h.check(heard_as_expected(said, expected), "%s: Orca says %s" % (keys, said))
+    finally:
+        shutil.rmtree(home, ignore_errors=True)
