@@ -11,6 +11,7 @@ using ui::Label;
 Decoder::Decoder(ui::ScreenId id, const ui::WindowDef &window,
                  std::span<const ui::ControlDef> controls, int digitCount, colourcode::Colour body)
     : Screen(id, window, controls)
+    , m_range(*this, "Label27", "Label28")
     , m_digitCount(digitCount)
     , m_body(body)
 {
@@ -28,13 +29,7 @@ Decoder::Decoder(ui::ScreenId id, const ui::WindowDef &window,
     m_multiplierBandPaint = control<Label>("Label15");
     m_toleranceBandPaint = control<Label>("Label14");
     m_valueText = control<Label>("Label26");
-    m_fractionText = control<Label>("Label27");
-    m_scaledText = control<Label>("Label28");
     m_toleranceValue = control<Label>("Label29");
-    m_minimum = control<Label>("minvalue");
-    m_maximum = control<Label>("maxvalue");
-    m_minimumUnit = control<Label>("multimin");
-    m_maximumUnit = control<Label>("multimax");
 
     m_numberParts = {m_pointBeforeLastTwoDigits, m_firstDigitText, m_pointBeforeLastDigit,
                      m_secondDigitText, m_trailingZero};
@@ -92,20 +87,16 @@ void Decoder::computeRange(ui::DropDownList *multiplier, ui::DropDownList *toler
                                     {m_secondDigitText, &t.d2},
                                     {m_magnitudeWord, &t.magnitude},
                                     {m_percentText, &t.percent}};
-    const ui::LabelText kept[] = {{m_valueText, &t.value},
-                                  {m_fractionText, &t.range.fraction},
-                                  {m_scaledText, &t.range.scaled},
-                                  {m_minimum, &t.range.minimum},
-                                  {m_minimumUnit, &t.range.minimumUnit},
-                                  {m_maximum, &t.range.maximum},
-                                  {m_maximumUnit, &t.range.maximumUnit},
-                                  {m_toleranceValue, &t.toleranceValue}};
+    const ui::LabelText kept[] = {{m_valueText, &t.value}, {m_toleranceValue, &t.toleranceValue}};
+    const auto range = m_range.of(t.range);
     ui::readLabels(inputs);
     ui::readLabels(kept);
+    ui::readLabels(range);
 
     const colourcode::RangeTexts before = t.range;
     colourcode::decoderTick(t, m_digitCount);
     ui::writeLabels(kept);
+    ui::writeLabels(range);
 
     if (m_displayChanged || t.range.minimum != before.minimum || t.range.maximum != before.maximum
         || t.range.minimumUnit != before.minimumUnit) {
@@ -128,8 +119,7 @@ QString Decoder::resultText() const
     const QString tolerance = m_percentSign->isHidden()
             ? QString()
             : m_percentText->caption() + u' ' + m_percentSign->caption();
-    QStringList parts{words.join(u' '), tolerance,
-                      ui::spokenRange(m_minimum, m_minimumUnit, m_maximum, m_maximumUnit)};
+    QStringList parts{words.join(u' '), tolerance, m_range.spoken()};
     parts.removeAll(QString());
     return parts.join(QLatin1String(", "));
 }

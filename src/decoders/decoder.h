@@ -2,6 +2,7 @@
 
 #include "colourcode/bandcolour.h"
 #include "colourcode/decodedvalue.h"
+#include "ui/rangelabels.h"
 #include "ui/screen.h"
 
 #include <span>
@@ -57,13 +58,8 @@ protected:
 
     // The computation's working texts, hidden, and its results.
     ui::Label *m_valueText = nullptr;
-    ui::Label *m_fractionText = nullptr;
-    ui::Label *m_scaledText = nullptr;
+    ui::RangeLabels m_range;
     ui::Label *m_toleranceValue = nullptr;
-    ui::Label *m_minimum = nullptr;
-    ui::Label *m_maximum = nullptr;
-    ui::Label *m_minimumUnit = nullptr;
-    ui::Label *m_maximumUnit = nullptr;
 
 private:
     std::vector<ui::Label *> m_numberParts; // digits, points and the trailing zero, left to right

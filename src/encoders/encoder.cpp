@@ -9,16 +9,11 @@ Encoder::Encoder(ui::ScreenId id, const ui::WindowDef &window,
                  std::span<const ui::ControlDef> controls, colourcode::Colour body)
     : Screen(id, window, controls)
     , m_body(body)
+    , m_range(*this, "Label19", "Label28")
 {
     m_valueLine = control<Label>("Label15");
     m_digitsText = control<Label>("Label18");
-    m_fractionText = control<Label>("Label19");
-    m_scaledText = control<Label>("Label28");
     m_toleranceText = control<Label>("Label21");
-    m_minimum = control<Label>("minvalue");
-    m_maximum = control<Label>("maxvalue");
-    m_minimumUnit = control<Label>("multimin");
-    m_maximumUnit = control<Label>("multimax");
 }
 
 void Encoder::paintBand(Label *bandPaint, Label *bandName, colourcode::Colour colour,
@@ -71,18 +66,6 @@ const PointRow *Encoder::pointRow(ui::DropDownList *list, std::span<const PointR
     return nullptr;
 }
 
-std::array<ui::LabelText, 8> Encoder::rangeLabels(EncoderTexts &t) const
-{
-    return {{{m_digitsText, &t.digits},
-             {m_fractionText, &t.range.fraction},
-             {m_scaledText, &t.range.scaled},
-             {m_minimum, &t.range.minimum},
-             {m_minimumUnit, &t.range.minimumUnit},
-             {m_maximum, &t.range.maximum},
-             {m_maximumUnit, &t.range.maximumUnit},
-             {m_toleranceText, &t.toleranceText}}};
-}
-
 QString Encoder::resultText() const
 {
     QStringList bands;
@@ -92,8 +75,7 @@ QString Encoder::resultText() const
     }
     QStringList value{m_valueLine->caption().trimmed(), bands.join(QLatin1String(", "))};
     value.removeAll(QString());
-    QStringList parts{value.join(QLatin1String(": ")),
-                      ui::spokenRange(m_minimum, m_minimumUnit, m_maximum, m_maximumUnit)};
+    QStringList parts{value.join(QLatin1String(": ")), m_range.spoken()};
     parts.removeAll(QString());
     return parts.join(QLatin1String("; "));
 }

@@ -2,6 +2,7 @@
 
 #include "colourcode/bandcolour.h"
 #include "encoders/encoderrange.h"
+#include "ui/rangelabels.h"
 #include "ui/screen.h"
 
 #include <array>
@@ -47,9 +48,20 @@ protected:
     void paintBand(ui::Label *bandPaint, ui::Label *bandName, colourcode::Colour colour,
                    const char *name);
 
-    // The labels that hold the range computation's texts, read before and written after
-    // each tick.
-    std::array<ui::LabelText, 8> rangeLabels(EncoderTexts &t) const;
+    // One tick of the range computation on the texts its labels hold between ticks.
+    template<class Tick>
+    void computeRange(Tick tick)
+    {
+        EncoderTexts t;
+        const ui::LabelText kept[]
+                = {{m_digitsText, &t.digits}, {m_toleranceText, &t.toleranceText}};
+        const auto range = m_range.of(t.range);
+        ui::readLabels(kept);
+        ui::readLabels(range);
+        tick(t);
+        ui::writeLabels(kept);
+        ui::writeLabels(range);
+    }
     void back();
     // The value line, the colour names under the bands and the range as the screen shows them:
     // "47 Kohms 5%: Yellow, Purple, Orange, Gold; minimum 44.65 Kohm, maximum 49.35 Kohm".
@@ -59,13 +71,8 @@ protected:
     ui::Label *m_valueLine = nullptr;
     // The range computation's working texts, hidden, and its results.
     ui::Label *m_digitsText = nullptr;
-    ui::Label *m_fractionText = nullptr;
-    ui::Label *m_scaledText = nullptr;
+    ui::RangeLabels m_range;
     ui::Label *m_toleranceText = nullptr;
-    ui::Label *m_minimum = nullptr;
-    ui::Label *m_maximum = nullptr;
-    ui::Label *m_minimumUnit = nullptr;
-    ui::Label *m_maximumUnit = nullptr;
     // The colour names under the bands, in band order.
     std::vector<ui::Label *> m_bandNames;
 };

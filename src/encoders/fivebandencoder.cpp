@@ -225,11 +225,7 @@ void FiveBandEncoder::Timer2_Timer()
 
 void FiveBandEncoder::Timer3_Timer()
 {
-    EncoderTexts t;
-    const auto labels = rangeLabels(t);
-    ui::readLabels(labels);
-    fiveBandRangeTick(choice(), t);
-    ui::writeLabels(labels);
+    computeRange([this](EncoderTexts &t) { fiveBandRangeTick(choice(), t); });
 }
 
 void FiveBandEncoder::Command2_Click()

@@ -198,11 +198,7 @@ void FourBandEncoder::Timer2_Timer()
 
 void FourBandEncoder::Timer3_Timer()
 {
-    EncoderTexts t;
-    const auto labels = rangeLabels(t);
-    ui::readLabels(labels);
-    fourBandRangeTick(choice(), t);
-    ui::writeLabels(labels);
+    computeRange([this](EncoderTexts &t) { fourBandRangeTick(choice(), t); });
 }
 
 void FourBandEncoder::Command2_Click()
