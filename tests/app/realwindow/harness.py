@@ -165,6 +165,8 @@ class Harness:
 
     def open_tool(self, menu, column, row, name):
         self.on_top(menu)
+        # A nested compositor may drop a click on a window it does not show yet, as under load.
+        self.wait(lambda: self.on_screen(menu), 5)
         self.click(menu, 48 + 120 * column, 108 + 48 * row)
         return self.wait(lambda: self.window(name))
 
