@@ -64,10 +64,7 @@ private slots:
                               t.range.minimumUnit,
                               t.range.maximum,
                               t.range.maximumUnit};
-        QStringList shown;
-        for (const QString &text : out)
-            shown << (text.isEmpty() ? QStringLiteral("-") : text);
-        QTEST(shown.join(u' '), "expected");
+        QTEST(dashed(out), "expected");
     }
 };
 

@@ -11,11 +11,8 @@ namespace {
 // digits, fraction, scaled, minimum with its unit, maximum with its unit ("-" for empty)
 QString range(const EncoderTexts &t)
 {
-    QStringList out;
-    for (const QString &text : {t.digits, t.range.fraction, t.range.scaled, t.range.minimum,
-                                t.range.minimumUnit, t.range.maximum, t.range.maximumUnit})
-        out << (text.isEmpty() ? QStringLiteral("-") : text);
-    return out.join(u' ');
+    return dashed({t.digits, t.range.fraction, t.range.scaled, t.range.minimum, t.range.minimumUnit,
+                   t.range.maximum, t.range.maximumUnit});
 }
 
 // digits, then the range: fraction, scaled, minimum and its unit, maximum and its unit

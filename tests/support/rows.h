@@ -8,3 +8,12 @@ void row(const char *name, const Columns &...columns)
 {
     (QTest::newRow(name) << ... << columns);
 }
+
+// Texts as a check writes them on one line: "-" for an empty one.
+inline QString dashed(const QStringList &texts)
+{
+    QStringList out;
+    for (const QString &text : texts)
+        out << (text.isEmpty() ? QStringLiteral("-") : text);
+    return out.join(u' ');
+}
