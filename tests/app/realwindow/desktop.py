@@ -57,10 +57,8 @@ def run(h):
     for column, row, name, taskbar in TOOLS:
         w = h.open_tool(menu, column, row, name)
         listed = w and ("_NET_WM_STATE_SKIP_TASKBAR" in h.atoms(w, "_NET_WM_STATE")) != taskbar
-        h.check(
-            listed and h.prop(w, "_NET_WM_ICON"),
-            "%r opened by its menu button: taskbar button %s, the icon" % (name, taskbar),
-        )
+        listed_with_icon = listed and h.prop(w, "_NET_WM_ICON")
+        h.check(listed_with_icon, "%r opened by its menu button: taskbar button %s, the icon" % (name, taskbar))
     h.xdotool("mousemove", "0", "0")
     h.tell_wm(menu, "_NET_CLOSE_WINDOW", X.CurrentTime, 2)
     ended = h.wait(lambda: app.poll() is not None) and app.returncode == 0
@@ -123,7 +121,5 @@ def without_display(h):
     env = dict(unset, DISPLAY=":999", WAYLAND_DISPLAY="ohmara-none")
     out = subprocess.run([h.program], env=env, capture_output=True, text=True, timeout=20)
     expected = 'ohmara: cannot open Wayland display "ohmara-none", nor display ":999"\n'
-    h.check(
-        out.returncode == 1 and out.stderr == expected,
-        "without either display: one line for both, status 1: %r" % out.stderr,
-    )
+    shown = out.returncode == 1 and out.stderr == expected
+    h.check(shown, "without either display: one line for both, status 1: %r" % out.stderr)

@@ -135,9 +135,8 @@ class Harness:
     # What a user and the desktop do.
 
     def tell_wm(self, window, message, *data):
-        event = protocol.event.ClientMessage(
-            window=window, client_type=self.dpy.intern_atom(message), data=(32, (list(data) + [0] * 5)[:5])
-        )
+        words = (32, (list(data) + [0] * 5)[:5])
+        event = protocol.event.ClientMessage(window=window, client_type=self.dpy.intern_atom(message), data=words)
         self.root.send_event(event, event_mask=X.SubstructureRedirectMask | X.SubstructureNotifyMask)
         self.dpy.flush()
 
@@ -172,39 +171,28 @@ class Harness:
 
     def splash_has_keyboard(self, shown):
         active = lambda: self.prop(self.root, "_NET_ACTIVE_WINDOW")[0] == shown.id
-        self.check(
-            shown and self.wait(lambda: active() and self.on_screen(shown)),
-            "the splash on the screen, with the keyboard",
-        )
+        shown_with_keys = shown and self.wait(lambda: active() and self.on_screen(shown))
+        self.check(shown_with_keys, "the splash on the screen, with the keyboard")
 
     def stacked(self, menu):
         """Screens without a taskbar button are no transients: the menu and later tools come above."""
         decoder = self.open_tool(menu, 1, 0, DECODER_TITLE)
-        self.check(
-            decoder and self.prop(decoder, "WM_TRANSIENT_FOR") is None, "the decoder is transient for no other window"
-        )
+        alone = decoder and self.prop(decoder, "WM_TRANSIENT_FOR") is None
+        self.check(alone, "the decoder is transient for no other window")
         skips = {"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"}
-        self.check(
-            decoder and skips <= self.atoms(decoder, "_NET_WM_STATE"), "the decoder is off the taskbar and pager"
-        )
+        off_bars = decoder and skips <= self.atoms(decoder, "_NET_WM_STATE")
+        self.check(off_bars, "the decoder is off the taskbar and pager")
         self.check(self.on_top(menu), "activating the menu brings it above the decoder")
         calculator = self.open_tool(menu, 0, 1, "Resistor/Capacitor Calculator")
         self.check(calculator, "the calculator opens from its menu button")
         on_top = calculator and self.wait(lambda: self.stack()[-1] == calculator)
-        self.check(
-            on_top, "a calculator opened after the decoder comes on top: %s" % [self.title(w) for w in self.stack()]
-        )
+        titles = [self.title(w) for w in self.stack()]
+        self.check(on_top, "a calculator opened after the decoder comes on top: %s" % titles)
         return decoder, calculator
 
     def accessibility_on(self):
-        self.gdbus(
-            "org.a11y.Bus",
-            "/org/a11y/bus",
-            "org.freedesktop.DBus.Properties.Set",
-            "org.a11y.Status",
-            "IsEnabled",
-            "<true>",
-        )
+        status = ["org.a11y.Status", "IsEnabled", "<true>"]
+        self.gdbus("org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties.Set", *status)
 
     @staticmethod
     def gdbus(destination, path, method, *args):
@@ -222,12 +210,8 @@ class Harness:
         # What the session bus starts, the accessibility bus and its socket, belongs to this test alone.
         os.environ["XDG_RUNTIME_DIR"] = self.runtime = tempfile.mkdtemp()
         environment = str({"DISPLAY": os.environ["DISPLAY"], "XDG_RUNTIME_DIR": self.runtime})
-        self.gdbus(
-            "org.freedesktop.DBus",
-            "/org/freedesktop/DBus",
-            "org.freedesktop.DBus.UpdateActivationEnvironment",
-            environment,
-        )
+        bus = ["org.freedesktop.DBus", "/org/freedesktop/DBus"]
+        self.gdbus(*bus, "org.freedesktop.DBus.UpdateActivationEnvironment", environment)
         self.home = tempfile.mkdtemp()
 
     def start_desktop(self):
@@ -242,9 +226,8 @@ class Harness:
         else:
             self.start_wayland_session(env)
         self.root = self.dpy.screen().root
-        self.check(
-            self.wait(lambda: self.prop(self.root, "_NET_SUPPORTING_WM_CHECK"), 30), "%s manages the display" % self.wm
-        )
+        managed = self.wait(lambda: self.prop(self.root, "_NET_SUPPORTING_WM_CHECK"), 30)
+        self.check(managed, "%s manages the display" % self.wm)
 
     def start_wayland_session(self, env):
         sockets = set(os.listdir("/tmp/.X11-unix"))

@@ -20,11 +20,10 @@ class Orca48(str):
 # What Orca says, key by key, written down from what each screen shows. None: not checked (Orca may skip a
 # focus that a quick next key moves on, so a step checks what its last key brings).
 # The menu's welcome comes with the button that has the focus as the menu opens or comes back.
-MENU = lambda button: [
-    "Ohmara V3.1.",
-    button + " {button}.",
-    "welcome to Ohmara version 3.1, to begin click one of these buttons...",
-]
+WELCOME = "welcome to Ohmara version 3.1, to begin click one of these buttons..."
+MENU = lambda button: ["Ohmara V3.1.", button + " {button}.", WELCOME]
+FOUR_BAND = "4.7 kilo ohms, 5 %, minimum 4.465 Kohm, maximum 4.935 Kohm."
+FIVE_BAND = "1.00 kilo ohms, 1 %, minimum 0.99 Kohm, maximum 1.01 Kohm."
 DECODERS = [
     ("x", MENU("colour code list(s)")),
     ("Tab", ["4 band Colour code to value {button}."]),
@@ -38,17 +37,9 @@ DECODERS = [
     ("Tab", ["band 3 combo box.", "47."]),
     ("r", ["red. 4.7 kilo ohms."]),
     ("Tab", ["band 4 / tolerance combo box.", "4.7 kilo ohms."]),
-    ("type gold", ["gold. 4.7 kilo ohms, 5 %, minimum 4.465 Kohm, maximum 4.935 Kohm."]),
-    (
-        "KP_Enter",
-        [
-            "band 4 / tolerance combo box.",
-            "gold.",
-            Orca48("4 of 4. gold."),
-            "4.7 kilo ohms, 5 %, minimum 4.465 Kohm, maximum 4.935 Kohm.",
-        ],
-    ),
-    ("shift+Tab", ["band 3 combo box.", "red.", "4.7 kilo ohms, 5 %, minimum 4.465 Kohm, maximum 4.935 Kohm."]),
+    ("type gold", ["gold. " + FOUR_BAND]),
+    ("KP_Enter", ["band 4 / tolerance combo box.", "gold.", Orca48("4 of 4. gold."), FOUR_BAND]),
+    ("shift+Tab", ["band 3 combo box.", "red.", FOUR_BAND]),
     ("Tab Tab", None),
     ("space", MENU("4 band Colour code to value")),
     ("Tab Tab", None),
@@ -63,16 +54,8 @@ DECODERS = [
     ("b", ["black. 100 ohms."]),
     ("Down", ["brown. 1.00 kilo ohms."]),
     ("Tab", None),
-    ("b", ["brown. 1.00 kilo ohms, 1 %, minimum 0.99 Kohm, maximum 1.01 Kohm."]),
-    (
-        "KP_Enter",
-        [
-            "band 5 tolerance combo box.",
-            "brown.",
-            Orca48("5 of 5. brown."),
-            "1.00 kilo ohms, 1 %, minimum 0.99 Kohm, maximum 1.01 Kohm.",
-        ],
-    ),
+    ("b", ["brown. " + FIVE_BAND]),
+    ("KP_Enter", ["band 5 tolerance combo box.", "brown.", Orca48("5 of 5. brown."), FIVE_BAND]),
 ]
 ENCODERS = [
     ("x", MENU("colour code list(s)")),
@@ -112,16 +95,12 @@ ENCODERS = [
 SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)' ?\{'")
 # The test's own Orca settings: no echo of the keys it presses, no position in a list; the rest as
 # Orca comes.
-QUIET = {
-    "enableKeyEcho": False,
-    "enableEchoByCharacter": False,
-    "enableEchoByWord": False,
-    "enableEchoBySentence": False,
-    "enablePositionSpeaking": False,
-}
+OFF = "enableKeyEcho enableEchoByCharacter enableEchoByWord enableEchoBySentence enablePositionSpeaking"
+QUIET = dict.fromkeys(OFF.split(), False)
+PROFILE = ["Default", "default"]
 ORCA_SETTINGS = {
-    "general": dict(QUIET, startingProfile=["Default", "default"]),
-    "profiles": {"default": dict(QUIET, profile=["Default", "default"])},
+    "general": dict(QUIET, startingProfile=PROFILE),
+    "profiles": {"default": dict(QUIET, profile=PROFILE)},
     "pronunciations": {},
     "keybindings": {},
 }
@@ -151,25 +130,9 @@ def own_pid_namespace(*command):
     namespace too. A chroot's / may be no mount point, whose propagation cannot change: the new
     /proc is kept from the rest of the machine by its own mount point."""
     user = [] if os.geteuid() == 0 else ["--user", "--map-current-user"]
-    own_proc = (
-        'mount --make-rprivate /proc 2>/dev/null || mount --make-rprivate /; mount -t proc proc /proc && exec "$@"'
-    )
-    return [
-        "unshare",
-        *user,
-        "--pid",
-        "--fork",
-        "--kill-child",
-        "--mount",
-        "--propagation",
-        "unchanged",
-        "--",
-        "sh",
-        "-c",
-        own_proc,
-        "sh",
-        *command,
-    ]
+    own_proc = "mount --make-rprivate /proc 2>/dev/null || mount --make-rprivate /; mount -t proc proc /proc"
+    namespaces = "--pid --fork --kill-child --mount --propagation unchanged".split()
+    return ["unshare", *user, *namespaces, "--", "sh", "-c", own_proc + ' && exec "$@"', "sh", *command]
 
 
 def speech_server(h, home):
