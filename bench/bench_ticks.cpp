@@ -1,15 +1,11 @@
+// SPDX-FileCopyrightText: 2026 The Ohmara developers
+// SPDX-License-Identifier: MIT
+
 // The cost of one timer tick, computation alone and through the screen's labels.
 // Prints one row per tick with its target.
 
-#include "app/screens.h"
-#include "colourcode/decodedvalue.h"
-#include "decoders/fivebanddecoder.h"
-#include "decoders/fourbanddecoder.h"
-#include "encoders/fivebandencoder.h"
-#include "encoders/fourbandencoder.h"
-#include "ui/navigation.h"
-
-#include <QApplication>
+#include "core/decoding.h"
+#include "support/screentest.h"
 
 #if __has_include(<valgrind/callgrind.h>)
 #include <valgrind/callgrind.h>
@@ -53,7 +49,7 @@ double nanosecondsPerCall(const std::function<void()> &f)
     return best;
 }
 
-void row(const char *name, double targetNs, const std::function<void()> &f)
+void measure(const char *name, double targetNs, const std::function<void()> &f)
 {
     g_row = name;
     const double ns = nanosecondsPerCall(f);
@@ -63,87 +59,60 @@ void row(const char *name, double targetNs, const std::function<void()> &f)
                 ns <= targetNs ? "met" : "MISSED");
 }
 
-void choose(ui::Screen *s, const char *list, const char *item)
-{
-    auto *l = s->control<ui::DropDownList>(list);
-    const int i = l->findText(QLatin1String(item));
-    l->setCurrentIndex(i);
-    emit l->activated(i);
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
+    using namespace screentest;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     app::configureApplication();
-    ui::navigation::setEndAction([] {});
+    nav::setEndAction([] {});
 
     std::printf("%-44s %13s %13s\n", "tick", "measured", "target");
 
-    colourcode::DecoderTexts four;
-    four.d1 = QStringLiteral("4");
-    four.d2 = QStringLiteral("7");
-    four.multiplier = QStringLiteral("orange");
-    four.tolerance = QStringLiteral("gold");
-    four.magnitude = QStringLiteral("kilo");
-    four.percent = QStringLiteral("5");
-    row("decoder computation, four bands", 1000, [&] { colourcode::decoderTick(four, 2); });
+    core::Decoding four;
+    four.display.digits = {QStringLiteral("4"), QStringLiteral("7")};
+    four.display.magnitude = QStringLiteral("kilo");
+    four.display.percent = QStringLiteral("5");
+    measure("decoder computation, four bands", 1000,
+            [&] { core::decoderTick(four, u"orange", u"gold"); });
 
-    colourcode::DecoderTexts five = four;
-    five.d3 = QStringLiteral("0");
-    five.multiplier = QStringLiteral("red");
-    row("decoder computation, five bands", 1000, [&] { colourcode::decoderTick(five, 3); });
+    core::Decoding five = four;
+    five.digitCount = core::DigitCount::Three;
+    five.display.digits[2] = QStringLiteral("0");
+    measure("decoder computation, five bands", 1000,
+            [&] { core::decoderTick(five, u"red", u"gold"); });
 
-    ui::navigation::show(ui::ScreenId::FourBandDecoder);
-    auto *fourDecoder
-            = ui::navigation::screenAs<decoders::FourBandDecoder>(ui::ScreenId::FourBandDecoder);
-    fourDecoder->timer("Timer1")->setEnabled(false);
-    for (auto [list, item] : {std::pair{"band1", "yellow"},
-                              {"band2", "purple"},
-                              {"band3", "orange"},
-                              {"band4", "gold"}})
-        choose(fourDecoder, list, item);
-    row("four-band decoder Timer1_Timer, unchanged result", 2000,
-        [&] { fourDecoder->Timer1_Timer(); });
+    // Each screen's timers stopped; a tick is the timer's signal, as its clock gives it.
+    const auto opened = [](ScreenId id, const char *choices) {
+        Screen *s = open(id);
+        s->stopTimers();
+        choose(s, QLatin1String(choices));
+        return s;
+    };
+    const auto ticks = [](Screen *s, const char *role) {
+        ui::Timer *timer = byRole<ui::Timer>(s, role);
+        return [timer] { emit timer->ticked(); };
+    };
 
-    ui::navigation::show(ui::ScreenId::FiveBandDecoder);
-    auto *fiveDecoder
-            = ui::navigation::screenAs<decoders::FiveBandDecoder>(ui::ScreenId::FiveBandDecoder);
-    fiveDecoder->timer("Timer1")->setEnabled(false);
-    for (auto [list, item] : {std::pair{"band1", "yellow"},
-                              {"band2", "purple"},
-                              {"band3", "black"},
-                              {"band4", "red"},
-                              {"band5", "gold"}})
-        choose(fiveDecoder, list, item);
-    row("five-band decoder Timer1_Timer, unchanged result", 2000,
-        [&] { fiveDecoder->Timer1_Timer(); });
+    Screen *fourDecoder = opened(ScreenId::FourBandDecoder,
+                                 "first=yellow;second=purple;multiplier=orange;tolerance=gold");
+    measure("four-band decoder range, unchanged result", 2000, ticks(fourDecoder, "range timer"));
+    Screen *fiveDecoder
+            = opened(ScreenId::FiveBandDecoder,
+                     "first=yellow;second=purple;third=black;multiplier=red;tolerance=gold");
+    measure("five-band decoder range, unchanged result", 2000, ticks(fiveDecoder, "range timer"));
 
-    ui::navigation::show(ui::ScreenId::FourBandEncoder);
-    auto *fourEncoder
-            = ui::navigation::screenAs<encoders::FourBandEncoder>(ui::ScreenId::FourBandEncoder);
-    fourEncoder->stopTimers();
-    for (auto [list, item] :
-         {std::pair{"number1", "4"}, {"number2", "7"}, {"number3", " Kohm"}, {"tolerance", "5%"}})
-        choose(fourEncoder, list, item);
-    row("four-band encoder Timer1_Timer (value text)", 2000, [&] { fourEncoder->Timer1_Timer(); });
-    row("four-band encoder Timer2_Timer (band 3)", 2000, [&] { fourEncoder->Timer2_Timer(); });
-    row("four-band encoder Timer3_Timer (range)", 2000, [&] { fourEncoder->Timer3_Timer(); });
-
-    ui::navigation::show(ui::ScreenId::FiveBandEncoder);
-    auto *fiveEncoder
-            = ui::navigation::screenAs<encoders::FiveBandEncoder>(ui::ScreenId::FiveBandEncoder);
-    fiveEncoder->stopTimers();
-    for (auto [list, item] : {std::pair{"number1", "4"},
-                              {"number2", "7"},
-                              {"digit3", "0"},
-                              {"multiplier", " Kohm"},
-                              {"tolerance", "1%"}})
-        choose(fiveEncoder, list, item);
-    row("five-band encoder Timer1_Timer (value text)", 2000, [&] { fiveEncoder->Timer1_Timer(); });
-    row("five-band encoder Timer2_Timer (band 4)", 2000, [&] { fiveEncoder->Timer2_Timer(); });
-    row("five-band encoder Timer3_Timer (range)", 2000, [&] { fiveEncoder->Timer3_Timer(); });
+    Screen *fourEncoder
+            = opened(ScreenId::FourBandEncoder, "first=4;second=7;unit= Kohm;tolerance=5%");
+    measure("four-band encoder value text", 2000, ticks(fourEncoder, "value timer"));
+    measure("four-band encoder unit band", 2000, ticks(fourEncoder, "unit band timer"));
+    measure("four-band encoder range", 2000, ticks(fourEncoder, "range timer"));
+    Screen *fiveEncoder
+            = opened(ScreenId::FiveBandEncoder, "first=4;second=7;third=0;unit= Kohm;tolerance=1%");
+    measure("five-band encoder value text", 2000, ticks(fiveEncoder, "value timer"));
+    measure("five-band encoder unit band", 2000, ticks(fiveEncoder, "unit band timer"));
+    measure("five-band encoder range", 2000, ticks(fiveEncoder, "range timer"));
     return 0;
 }

@@ -1,10 +1,13 @@
+// SPDX-FileCopyrightText: 2026 The Ohmara developers
+// SPDX-License-Identifier: MIT
+
 // A random user on every tool screen: picks items in enabled lists, presses buttons, types,
 // lets the timers tick, goes back and reopens; after each action it checks that what the screen
 // shows hangs together. OHMARA_RANDOM_ACTIONS and OHMARA_SEED replay a run (bench/run.sh random);
 // soak.cpp reuses the user with OHMARA_RANDOM_USER_ONLY defined.
 
-#include "colourcode/bandcolour.h"
-#include "colourcode/numbertext.h"
+#include "core/bandcolour.h"
+#include "core/numbertext.h"
 #include "support/screentest.h"
 
 #include <QRandomGenerator>
@@ -18,8 +21,8 @@ using namespace screentest;
 struct Layout
 {
     ScreenId id;
-    quint32 body;
-    std::set<quint32> ownPaints; // colours the screen paints beyond the colour code's
+    core::Colour body;
+    std::set<core::Colour> ownPaints; // colours the screen paints beyond the colour code's
 };
 
 // clang-format off
@@ -45,7 +48,7 @@ public:
         , m_paints(layout.ownPaints)
     {
         m_paints.insert({layout.body, kStandardColour, 0xFFFFFF});
-        for (const colourcode::BandColour &c : colourcode::table()) {
+        for (const core::BandColour &c : core::table()) {
             for (auto paint : {c.digitPaint, c.multiplierPaint, c.tolerancePaint})
                 m_paints.insert(paint.value_or(layout.body));
         }
@@ -58,8 +61,7 @@ public:
         QList<DropDownList *> lists = m_s->findChildren<DropDownList *>();
         lists.removeIf([](DropDownList *l) { return !l->isEnabled(); });
         if (auto *l = roll < 55 ? pick(lists) : nullptr) {
-            choose(m_s,
-                   l->objectName() + u'=' + l->itemText(int(m_rng.bounded(quint32(l->count())))));
+            pickItem(l, int(m_rng.bounded(quint32(l->count()))));
         } else if (auto *b = roll >= 55 && roll < 65 ? pick(buttons(false)) : nullptr) {
             b->click();
         } else if (auto *box
@@ -81,18 +83,18 @@ public:
             if (m_layout.body && !m_paints.count(l->backColour()))
                 return l->objectName() + QStringLiteral(" painted in no colour of the code");
         }
-        if (m_s->findChild<Label *>(QStringLiteral("minvalue"))) {
-            const auto lo = colourcode::toNumber(caption(m_s, "minvalue"));
-            const auto hi = colourcode::toNumber(caption(m_s, "maxvalue"));
-            const QString units = shown(m_s, {"multimin", "multimax"}).toLower();
+        if (m_s->findChild<Label *>(kRangeBoxes[0])) {
+            const QStringList range = shown(m_s, kRangeBoxes).split(u' ');
+            const auto lo = core::toNumber(range[0]);
+            const auto hi = core::toNumber(range[2]);
+            const QString units = (range[1] + u' ' + range[3]).toLower();
             if ((lo && hi && *lo > *hi)
                 || !QStringList{"- -", "ohm ohm", "kohm kohm", "mohm mohm"}.contains(units))
-                return QStringLiteral("range ")
-                        + shown(m_s, {"minvalue", "multimin", "maxvalue", "multimax"});
+                return QStringLiteral("range ") + range.join(u' ');
         }
-        const QString result
-                = m_layout.id == ScreenId::Calculator ? caption(m_s, "Label1") : QString();
-        if (!result.isEmpty() && !colourcode::toNumber(result))
+        const char *resultBox = roles(m_layout.id).result;
+        const QString result = resultBox ? caption(m_s, resultBox) : QString();
+        if (!result.isEmpty() && !core::toNumber(result))
             return QStringLiteral("result %1 is no number").arg(result);
         return {};
     }
@@ -122,7 +124,7 @@ private:
     const Layout &m_layout;
     QRandomGenerator m_rng;
     bool m_manualTicks = true;
-    std::set<quint32> m_paints;
+    std::set<core::Colour> m_paints;
     Screen *m_s = nullptr;
 };
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ohmara developers
+// SPDX-License-Identifier: MIT
+
 // All tool screens open on a real display and a random user busy on them for a while.
 // Usage: soak [MINUTES]. Reports the growth of the resident set after a minute's warm-up,
 // whether every running timer kept ticking, and anything inconsistent the user saw.
@@ -37,8 +40,8 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     app::configureApplication();
-    ui::navigation::setEndAction([] {});
-    ui::navigation::show(ui::ScreenId::Menu);
+    app::navigation::setEndAction([] {});
+    app::navigation::show(app::ScreenId::Menu);
     const double minutes = argc > 1 ? std::atof(argv[1]) : 30;
     const quint32 seed = argc > 2 ? quint32(std::atol(argv[2])) : 1;
     std::printf("soak: %.1f minutes, seed %u\n", minutes, seed);
@@ -51,8 +54,8 @@ int main(int argc, char **argv)
     // Ticks counted per timer between two looks; a timer that ran the whole interval must tick.
     std::map<ui::Timer *, int> ticks;
     auto watchTimers = [&] {
-        for (int i = 0; i < ui::kScreenCount; ++i) {
-            ui::Screen *s = ui::navigation::screen(ui::ScreenId(i));
+        for (const app::ScreenEntry &entry : app::screens()) {
+            ui::Screen *s = app::navigation::screen(entry.id);
             if (!s)
                 continue;
             for (ui::Timer *t : s->findChildren<ui::Timer *>()) {

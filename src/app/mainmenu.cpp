@@ -1,6 +1,6 @@
 #include "app/mainmenu.h"
 
-#include "ui/navigation.h"
+#include "ui/spokenresult.h"
 
 namespace app {
 namespace {
@@ -8,10 +8,12 @@ namespace {
 using namespace ui;
 
 // clang-format off
+constexpr const char *kWelcome = "welcome to Ohmara version 3.1, to begin click one of these buttons...";
+
 const WindowDef kWindow{.caption = "Ohmara V3.1", .width = 5085, .height = 3990, .border = Border::FixedSingle, .taskbarButton = true, .placement = Placement::CentreScreen, .icon = ":/art/menu-icon.png"};
 
 const ControlDef kControls[] = {
-        {.name = "Label1", .kind = Kind::Label, .left = 0, .top = 600, .width = 4695, .height = 495, .caption = "welcome to Ohmara version 3.1, to begin click one of these buttons...", .tabIndex = 7},
+        {.name = "Label1", .kind = Kind::Label, .left = 0, .top = 600, .width = 4695, .height = 495, .caption = kWelcome, .tabIndex = 7},
         {.name = "Command1", .kind = Kind::CommandButton, .left = 0, .top = 1320, .width = 1455, .height = 615, .caption = "colour code list(s)", .tabIndex = 0},
         {.name = "Command2", .kind = Kind::CommandButton, .left = 1800, .top = 1320, .width = 1455, .height = 615, .caption = "4 band Colour code to value", .tabIndex = 1},
         {.name = "Command3", .kind = Kind::CommandButton, .left = 3600, .top = 1320, .width = 1455, .height = 615, .caption = "4 band Value to Colour code", .tabIndex = 2},
@@ -25,51 +27,42 @@ const ControlDef kControls[] = {
 } // namespace
 
 MainMenu::MainMenu()
-    : Screen(ScreenId::Menu, kWindow, kControls)
+    : Screen(kWindow, kControls)
 {
-    new Welcome(this, control<Label>("Label1")->caption());
+    new Welcome(this, QLatin1String(kWelcome));
     auto button = [this](const char *name) { return control<CommandButton>(name); };
-    connect(button("Command1"), &CommandButton::clicked, this, &MainMenu::Command1_Click);
-    connect(button("Command2"), &CommandButton::clicked, this, &MainMenu::Command2_Click);
-    connect(button("Command3"), &CommandButton::clicked, this, &MainMenu::Command3_Click);
-    connect(button("Command4"), &CommandButton::clicked, this, &MainMenu::Command4_Click);
-    connect(button("Command5"), &CommandButton::clicked, this, &MainMenu::Command5_Click);
-    connect(button("Command6"), &CommandButton::clicked, this, &MainMenu::Command6_Click);
-    connect(button("Command7"), &CommandButton::clicked, this, &MainMenu::Command7_Click);
+    connect(button("Command1"), &CommandButton::clicked, this, &MainMenu::openChart);
+    connect(button("Command2"), &CommandButton::clicked, this, &MainMenu::openFourBandDecoder);
+    connect(button("Command3"), &CommandButton::clicked, this, &MainMenu::openFourBandEncoder);
+    connect(button("Command5"), &CommandButton::clicked, this, &MainMenu::openCalculator);
+    connect(button("Command6"), &CommandButton::clicked, this, &MainMenu::openFiveBandDecoder);
+    connect(button("Command7"), &CommandButton::clicked, this, &MainMenu::openFiveBandEncoder);
+    connect(button("Command4"), &CommandButton::clicked, this, &MainMenu::leaveRequested);
 }
 
-void MainMenu::Command1_Click()
+void MainMenu::openChart()
 {
-    navigation::show(ScreenId::Chart);
+    emit openRequested(ScreenId::Chart);
 }
-void MainMenu::Command2_Click()
+void MainMenu::openFourBandDecoder()
 {
-    navigation::show(ScreenId::FourBandDecoder);
+    emit openRequested(ScreenId::FourBandDecoder);
 }
-void MainMenu::Command3_Click()
+void MainMenu::openFourBandEncoder()
 {
-    navigation::show(ScreenId::FourBandEncoder);
+    emit openRequested(ScreenId::FourBandEncoder);
 }
-void MainMenu::Command5_Click()
+void MainMenu::openCalculator()
 {
-    navigation::show(ScreenId::Calculator);
+    emit openRequested(ScreenId::Calculator);
 }
-void MainMenu::Command6_Click()
+void MainMenu::openFiveBandDecoder()
 {
-    navigation::show(ScreenId::FiveBandDecoder);
+    emit openRequested(ScreenId::FiveBandDecoder);
 }
-void MainMenu::Command7_Click()
+void MainMenu::openFiveBandEncoder()
 {
-    navigation::show(ScreenId::FiveBandEncoder);
-}
-void MainMenu::Command4_Click()
-{
-    navigation::quit();
-}
-
-void MainMenu::closeRequested()
-{
-    Command4_Click();
+    emit openRequested(ScreenId::FiveBandEncoder);
 }
 
 } // namespace app

@@ -1,26 +1,30 @@
+// SPDX-FileCopyrightText: 2026 The Ohmara developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
+#include "app/screenid.h"
 #include "ui/screen.h"
 
 namespace app {
 
-// Form1: the main menu, from which every tool screen opens and the program ends.
+// The main menu, from which every tool screen opens and the program ends.
 class MainMenu : public ui::Screen
 {
     Q_OBJECT
 public:
     MainMenu();
 
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
-    void Command5_Click();
-    void Command6_Click();
-    void Command7_Click();
+signals:
+    void openRequested(app::ScreenId screen);
 
-protected:
-    void closeRequested() override;
+private slots:
+    void openChart();
+    void openFourBandDecoder();
+    void openFourBandEncoder();
+    void openCalculator();
+    void openFiveBandDecoder();
+    void openFiveBandEncoder();
 };
 
 } // namespace app

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ohmara developers
+// SPDX-License-Identifier: MIT
+
 #include "app/screens.h"
 
 #include "app/mainmenu.h"
@@ -8,48 +11,44 @@
 #include "decoders/fourbanddecoder.h"
 #include "encoders/fivebandencoder.h"
 #include "encoders/fourbandencoder.h"
-#include "ui/designstyle.h"
-#include "ui/navigation.h"
-#include "ui/screenreader.h"
-
-#include <QApplication>
-#include <QIcon>
-#include <QStyleFactory>
 
 namespace app {
+namespace {
 
-void registerScreens()
+template<class T>
+ui::Screen *make()
 {
-    using ui::ScreenId;
-    namespace nav = ui::navigation;
-    nav::setFactory(ScreenId::Splash, [] { return new SplashScreen; });
-    nav::setFactory(ScreenId::Menu, [] { return new MainMenu; });
-    nav::setFactory(ScreenId::Chart, [] { return new chart::ColourChart; });
-    nav::setFactory(ScreenId::Calculator, [] { return new calculator::Calculator; });
-    nav::setFactory(ScreenId::FourBandDecoder, [] { return new decoders::FourBandDecoder; });
-    nav::setFactory(ScreenId::FiveBandDecoder, [] { return new decoders::FiveBandDecoder; });
-    nav::setFactory(ScreenId::FourBandEncoder, [] { return new encoders::FourBandEncoder; });
-    nav::setFactory(ScreenId::FiveBandEncoder, [] { return new encoders::FiveBandEncoder; });
+    return new T;
 }
 
-void configureApplication()
+// clang-format off
+constexpr ScreenEntry kScreens[] = {
+        {ScreenId::Splash, "frmSplash", Leaving::Splash, make<SplashScreen>},
+        {ScreenId::Menu, "Form1", Leaving::Quit, make<MainMenu>},
+        {ScreenId::Chart, "Form2", Leaving::BackToMenu, make<chart::ColourChart>},
+        {ScreenId::FourBandDecoder, "Form3", Leaving::BackToMenu, make<decoders::FourBandDecoder>},
+        {ScreenId::FourBandEncoder, "Form4", Leaving::BackToMenu, make<encoders::FourBandEncoder>},
+        {ScreenId::Calculator, "Form5", Leaving::BackToMenu, make<calculator::Calculator>},
+        {ScreenId::FiveBandDecoder, "Form6", Leaving::BackToMenu, make<decoders::FiveBandDecoder>},
+        {ScreenId::FiveBandEncoder, "Form7", Leaving::BackToMenu, make<encoders::FiveBandEncoder>},
+};
+// clang-format on
+
+constexpr bool inIdOrder()
 {
-    QApplication::setApplicationName(QStringLiteral("Ohmara"));
-    QApplication::setApplicationVersion(QStringLiteral("3.1"));
-    // The installed launcher entry, so desktops match the windows to it and its icon.
-    QApplication::setDesktopFileName(QStringLiteral("org.ohmara.Ohmara"));
-    QIcon icon;
-    for (const char *file : {":/art/menu-icon.png", ":/art/icon-48.png", ":/art/icon-64.png"})
-        icon.addFile(QLatin1String(file));
-    QApplication::setWindowIcon(icon);
-    // One look on every desktop: the layout is fixed in pixels and must not depend on a theme.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    // Every control sets its font; the desktop's default is never needed, nor loaded.
-    QApplication::setFont(ui::fontOf(ui::Font::Standard));
-    // Only the quit button ends the program.
-    QApplication::setQuitOnLastWindowClosed(false);
-    ui::installScreenReaderSupport();
-    registerScreens();
+    for (size_t i = 0; i < std::size(kScreens); ++i) {
+        if (kScreens[i].id != ScreenId(i))
+            return false;
+    }
+    return true;
+}
+static_assert(inIdOrder());
+
+} // namespace
+
+std::span<const ScreenEntry> screens()
+{
+    return kScreens;
 }
 
 } // namespace app

@@ -1,13 +1,34 @@
+// SPDX-FileCopyrightText: 2026 The Ohmara developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
+
+#include "app/screenid.h"
+
+#include <span>
+
+namespace ui {
+class Screen;
+}
 
 namespace app {
 
-// Tells the navigation how to build each screen of the program.
-void registerScreens();
+// What a screen's request to be left means.
+enum class Leaving {
+    Splash, // the splash gives way to the menu
+    Quit, // the menu ends the program
+    BackToMenu, // a tool screen closes, the menu shows
+};
 
-// The application as the program runs it: names, one look on every desktop, its own default
-// font, no end but the quit button, and every screen ready to load. Tests and benchmarks call
-// it too, so they measure what users get.
-void configureApplication();
+struct ScreenEntry
+{
+    ScreenId id;
+    const char *objectName; // the design's name of the screen
+    Leaving leaving;
+    ui::Screen *(*create)();
+};
+
+// Every screen of the program, in the order of ScreenId.
+std::span<const ScreenEntry> screens();
 
 } // namespace app

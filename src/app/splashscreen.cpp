@@ -1,7 +1,5 @@
 #include "app/splashscreen.h"
 
-#include "ui/navigation.h"
-
 #include <QPainter>
 #include <QStyleOptionFrame>
 
@@ -15,6 +13,7 @@ const WindowDef kWindow{.width = 7380, .height = 4245, .border = Border::FixedDi
 
 const ControlDef kControls[] = {
         {.name = "Frame1", .kind = Kind::Frame, .left = 120, .top = 120, .width = 7185, .height = 4035, .tabIndex = 0},
+        // "revison" as it always read: what users see.
         {.name = "Label1", .kind = Kind::Label, .left = 5040, .top = 1200, .width = 1935, .height = 255, .caption = "minor release 1 revison 0", .tabIndex = 2, .container = "Frame1"},
         {.name = "Label2", .kind = Kind::Label, .left = 2160, .top = 1200, .width = 2295, .height = 495, .caption = "by the Ohmara developers, for everyone at the bench", .tabIndex = 3, .container = "Frame1"},
         {.name = "Label3", .kind = Kind::Label, .left = 240, .top = 2400, .width = 5895, .height = 495, .caption = "have fun with resistors :-)", .tabIndex = 4, .container = "Frame1"},
@@ -27,57 +26,17 @@ const ControlDef kControls[] = {
 } // namespace
 
 SplashScreen::SplashScreen()
-    : Screen(ScreenId::Splash, kWindow, kControls)
+    : Screen(kWindow, kControls)
 {
-    connect(control<Frame>("Frame1"), &Frame::clicked, this, &SplashScreen::Frame1_Click);
-    connect(control<Image>("Image1"), &Image::clicked, this, &SplashScreen::Image1_Click);
-    connect(control<Image>("imgLogo"), &Image::clicked, this, &SplashScreen::imgLogo_Click);
-    connect(control<Label>("Label1"), &Label::clicked, this, &SplashScreen::Label1_Click);
-    connect(control<Label>("Label2"), &Label::clicked, this, &SplashScreen::Label2_Click);
-    connect(control<Label>("Label3"), &Label::clicked, this, &SplashScreen::Label3_Click);
-}
-
-void SplashScreen::leave()
-{
-    navigation::leaveSplash();
-}
-
-void SplashScreen::Form_Click()
-{
-    leave();
-}
-void SplashScreen::Form_KeyPress(int)
-{
-    leave();
-}
-void SplashScreen::Frame1_Click()
-{
-    leave();
-}
-void SplashScreen::Image1_Click()
-{
-    leave();
-}
-void SplashScreen::imgLogo_Click()
-{
-    leave();
-}
-void SplashScreen::Label1_Click()
-{
-    leave();
-}
-void SplashScreen::Label2_Click()
-{
-    leave();
-}
-void SplashScreen::Label3_Click()
-{
-    leave();
-}
-
-void SplashScreen::closeRequested()
-{
-    leave();
+    // Anything clicked leaves the splash, but "Now with 5 band resistor support".
+    connect(this, &Screen::bareWindowClicked, this, &Screen::leaveRequested);
+    connect(this, &Screen::characterTyped, this, &Screen::leaveRequested);
+    connect(control<Frame>("Frame1"), &Frame::clicked, this, &Screen::leaveRequested);
+    connect(control<Image>("Image1"), &Image::clicked, this, &Screen::leaveRequested);
+    connect(control<Image>("imgLogo"), &Image::clicked, this, &Screen::leaveRequested);
+    connect(control<Label>("Label1"), &Label::clicked, this, &Screen::leaveRequested);
+    connect(control<Label>("Label2"), &Label::clicked, this, &Screen::leaveRequested);
+    connect(control<Label>("Label3"), &Label::clicked, this, &Screen::leaveRequested);
 }
 
 void SplashScreen::paintEvent(QPaintEvent *)

@@ -1,7 +1,7 @@
 #include "calculator/calculator.h"
 
-#include "calculator/formulas.h"
-#include "colourcode/numbertext.h"
+#include "core/numbertext.h"
+#include "core/seriesparallel.h"
 
 namespace calculator {
 namespace {
@@ -29,63 +29,65 @@ const ControlDef kControls[] = {
 } // namespace
 
 Calculator::Calculator()
-    : Screen(ScreenId::Calculator, kWindow, kControls)
+    : Screen(kWindow, kControls)
 {
     m_firstValue = control<TextBox>("val1");
     m_secondValue = control<TextBox>("val2");
-    m_result = control<Label>("Label1");
-    auto button = [this](const char *name) { return control<CommandButton>(name); };
-    setResultControls({button("Command1"), button("Command2"), button("Command6"),
-                       button("Command5"), m_firstValue, m_secondValue},
-                      m_result);
-    connect(button("Command1"), &CommandButton::clicked, this, &Calculator::Command1_Click);
-    connect(button("Command2"), &CommandButton::clicked, this, &Calculator::Command2_Click);
-    connect(button("Command3"), &CommandButton::clicked, this, &Calculator::Command3_Click);
-    connect(button("Command4"), &CommandButton::clicked, this, &Calculator::Command4_Click);
-    connect(button("Command5"), &CommandButton::clicked, this, &Calculator::Command5_Click);
-    connect(button("Command6"), &CommandButton::clicked, this, &Calculator::Command6_Click);
+    m_resultBox = control<Label>("Label1");
+    auto *seriesResistors = control<CommandButton>("Command1");
+    auto *parallelResistors = control<CommandButton>("Command2");
+    auto *seriesCapacitors = control<CommandButton>("Command6");
+    auto *parallelCapacitors = control<CommandButton>("Command5");
+    connect(seriesResistors, &CommandButton::clicked, this, &Calculator::computeSeriesResistors);
+    connect(parallelResistors, &CommandButton::clicked, this,
+            &Calculator::computeParallelResistors);
+    connect(seriesCapacitors, &CommandButton::clicked, this, &Calculator::computeSeriesCapacitors);
+    connect(parallelCapacitors, &CommandButton::clicked, this,
+            &Calculator::computeParallelCapacitors);
+    connect(control<CommandButton>("Command4"), &CommandButton::clicked, this,
+            &Calculator::clearAll);
+    connect(control<CommandButton>("Command3"), &CommandButton::clicked, this,
+            &Calculator::leaveRequested);
+    setResultControls({seriesResistors, parallelResistors, seriesCapacitors, parallelCapacitors,
+                       m_firstValue, m_secondValue},
+                      m_resultBox);
 }
 
-void Calculator::show(std::optional<double> result)
+void Calculator::showResult(std::optional<double> result)
 {
-    // A value that is not a number, or a formula that cannot be computed, leaves the result
-    // as it was.
     if (result)
-        m_result->setCaption(colourcode::toText(*result));
-    offerResult(m_result->caption());
+        m_result = core::toText(*result);
+    m_resultBox->setCaption(m_result);
+    offerResult(m_result);
 }
 
-void Calculator::Command1_Click()
+void Calculator::computeSeriesResistors()
 {
-    show(sum(m_firstValue->text(), m_secondValue->text()));
+    showResult(core::sum(m_firstValue->text(), m_secondValue->text()));
 }
 
-void Calculator::Command5_Click()
+void Calculator::computeParallelCapacitors()
 {
-    show(sum(m_firstValue->text(), m_secondValue->text()));
+    showResult(core::sum(m_firstValue->text(), m_secondValue->text()));
 }
 
-void Calculator::Command2_Click()
+void Calculator::computeParallelResistors()
 {
-    show(reciprocal(m_firstValue->text(), m_secondValue->text()));
+    showResult(core::reciprocal(m_firstValue->text(), m_secondValue->text()));
 }
 
-void Calculator::Command6_Click()
+void Calculator::computeSeriesCapacitors()
 {
-    show(reciprocal(m_firstValue->text(), m_secondValue->text()));
+    showResult(core::reciprocal(m_firstValue->text(), m_secondValue->text()));
 }
 
-void Calculator::Command4_Click()
+void Calculator::clearAll()
 {
     m_firstValue->setText(QStringLiteral("0"));
     m_secondValue->setText(QStringLiteral("0"));
-    m_result->setCaption(QString());
-    offerResult(QString());
-}
-
-void Calculator::Command3_Click()
-{
-    backToMenu();
+    m_result.clear();
+    m_resultBox->setCaption(m_result);
+    offerResult(m_result);
 }
 
 } // namespace calculator

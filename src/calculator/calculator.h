@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ohmara developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 #include "ui/screen.h"
@@ -6,26 +9,28 @@
 
 namespace calculator {
 
-// Form5: two resistors or capacitors in series or in parallel.
+// Two resistors or capacitors in series or in parallel.
 class Calculator : public ui::Screen
 {
     Q_OBJECT
 public:
     Calculator();
 
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
-    void Command5_Click();
-    void Command6_Click();
+private slots:
+    void computeSeriesResistors();
+    void computeParallelResistors();
+    void computeSeriesCapacitors();
+    void computeParallelCapacitors();
+    void clearAll();
 
 private:
-    void show(std::optional<double> result);
+    // A formula that gives no result leaves the result shown as it was.
+    void showResult(std::optional<double> result);
 
     ui::TextBox *m_firstValue = nullptr;
     ui::TextBox *m_secondValue = nullptr;
-    ui::Label *m_result = nullptr;
+    ui::Label *m_resultBox = nullptr;
+    QString m_result;
 };
 
 } // namespace calculator

@@ -1,12 +1,12 @@
 #include "chart/colourchart.h"
 
-#include "colourcode/bandcolour.h"
+#include "core/colour.h"
 
 namespace chart {
 namespace {
 
 using namespace ui;
-namespace cc = colourcode;
+namespace cc = core;
 
 // clang-format off
 const WindowDef kWindow{.caption = "Colour Codes list", .width = 5340, .height = 6750, .border = Border::Sizable, .taskbarButton = true, .placement = Placement::CentreScreen};
@@ -54,6 +54,7 @@ const ControlDef kControls[] = {
         {.name = "Label1", .kind = Kind::Label, .left = 375, .top = 1800, .width = 735, .height = 255, .caption = "Colour"},
         {.name = "Label2", .kind = Kind::Label, .left = 1095, .top = 1800, .width = 4080, .height = 255, .caption = "digit 1    digit 2       digit 3", .flags = Flag::Transparent},
         {.name = "Label13", .kind = Kind::Label, .left = 3000, .top = 1800, .width = 1080, .height = 255, .caption = "Multiplier", .flags = Flag::Transparent},
+        // "tolerence" as it always read: what users see.
         {.name = "Label48", .kind = Kind::Label, .left = 4305, .top = 1920, .width = 735, .height = 255, .caption = "tolerence", .flags = Flag::Transparent},
         {.name = "Label3", .kind = Kind::Label, .left = 360, .top = 2280, .width = 735, .height = 255, .caption = "black", .backColour = cc::rgb(0, 0, 0), .foreColour = cc::kWhite},
         {.name = "Label14", .kind = Kind::Label, .left = 1680, .top = 2280, .width = 495, .height = 255, .caption = "0", .flags = Flag::Transparent},
@@ -118,15 +119,10 @@ const ControlDef kControls[] = {
 } // namespace
 
 ColourChart::ColourChart()
-    : Screen(ScreenId::Chart, kWindow, kControls)
+    : Screen(kWindow, kControls)
 {
     connect(control<CommandButton>("Command1"), &CommandButton::clicked, this,
-            &ColourChart::Command1_Click);
-}
-
-void ColourChart::Command1_Click()
-{
-    backToMenu();
+            &ColourChart::leaveRequested);
 }
 
 } // namespace chart

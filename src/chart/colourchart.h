@@ -4,14 +4,12 @@
 
 namespace chart {
 
-// Form2: the colour code chart, a static reference card with two worked examples.
+// The colour code chart, a static reference card with two worked examples.
 class ColourChart : public ui::Screen
 {
     Q_OBJECT
 public:
     ColourChart();
-
-    void Command1_Click();
 };
 
 } // namespace chart

@@ -1,11 +1,13 @@
+// SPDX-FileCopyrightText: 2026 The Ohmara developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
-#include "colourcode/bandcolour.h"
-#include "colourcode/decodedvalue.h"
-#include "ui/rangelabels.h"
+#include "core/decoding.h"
 #include "ui/screen.h"
 
 #include <span>
+#include <vector>
 
 namespace decoders {
 
@@ -19,54 +21,63 @@ struct MultiplierRow
     bool pointBeforeLastTwoDigits = false;
 };
 
-// Whether a black band shows the digit 0: not as the first digit.
-enum class Zero { Refused, Allowed };
-
-// The parts the two decoder screens share: the large display, the range boxes and the
-// computation on every tick of Timer1. The design names the same roles alike on both screens.
+// What both decoder screens do: bands chosen and painted, the value spelled out in the large
+// display, the range computed on every tick. Each screen binds its bands; the rest of the
+// display and the range boxes have the same names on both.
 class Decoder : public ui::Screen
 {
     Q_OBJECT
-public:
-    Decoder(ui::ScreenId id, const ui::WindowDef &window, std::span<const ui::ControlDef> controls,
-            int digitCount, colourcode::Colour body);
-
 protected:
-    void paintDigit(ui::DropDownList *list, ui::Label *digitText, ui::Label *bandPaint, Zero zero);
-    void paintMultiplier(ui::DropDownList *list, std::span<const MultiplierRow> rows);
-    void paintTolerance(ui::DropDownList *list);
-    void computeRange(ui::DropDownList *multiplier, ui::DropDownList *tolerance);
-    void back();
-    // The value, tolerance and range as the screen shows them, in one line:
-    // "4.7 kilo ohms, 5 %, minimum 4.465 Kohm, maximum 4.935 Kohm".
-    QString resultText() const;
+    Decoder(const ui::WindowDef &window, std::span<const ui::ControlDef> controls,
+            core::DigitCount digitCount, core::Colour body,
+            std::span<const MultiplierRow> multipliers);
 
-    // The large display, left to right.
-    ui::Label *m_firstDigitText = nullptr;
-    ui::Label *m_secondDigitText = nullptr;
-    ui::Label *m_thirdDigitText = nullptr; // five bands only
+    // A band's list, its paint on the resistor and, for a digit, the digit in the large display.
+    struct Band
+    {
+        ui::DropDownList *list = nullptr;
+        ui::Label *paint = nullptr;
+        ui::Label *digit = nullptr;
+    };
+    // Called once the screen's bands are bound: the digits' in band order, then the multiplier
+    // and the tolerance.
+    void bindBands(std::vector<Band> digits, Band multiplier, Band tolerance);
+
+private slots:
+    void chooseFirstDigit();
+    void chooseSecondDigit();
+    void chooseThirdDigit();
+    void chooseMultiplier();
+    void chooseTolerance();
+    void computeRange();
+
+private:
+    void chooseDigit(size_t place);
+    void showDisplay();
+    void showRange();
+
+    std::span<const MultiplierRow> m_multipliers;
+    core::Colour m_body;
+    std::vector<Band> m_digitBands;
+    Band m_multiplierBand;
+    Band m_toleranceBand;
+    // The large display beyond the digits, left to right.
     ui::Label *m_pointBeforeLastTwoDigits = nullptr;
     ui::Label *m_pointBeforeLastDigit = nullptr;
     ui::Label *m_trailingZero = nullptr;
     ui::Label *m_magnitudeWord = nullptr;
     ui::Label *m_ohmsWord = nullptr;
-    ui::Label *m_percentText = nullptr;
+    ui::Label *m_percent = nullptr;
     ui::Label *m_percentSign = nullptr;
-
-    ui::Label *m_multiplierBandPaint = nullptr;
-    ui::Label *m_toleranceBandPaint = nullptr;
-
-    // The computation's working texts, hidden, and its results.
-    ui::Label *m_valueText = nullptr;
-    ui::RangeLabels m_range;
+    // The boxes the range computation fills.
     ui::Label *m_toleranceValue = nullptr;
+    ui::Label *m_minimum = nullptr;
+    ui::Label *m_minimumUnit = nullptr;
+    ui::Label *m_maximum = nullptr;
+    ui::Label *m_maximumUnit = nullptr;
 
-private:
-    std::vector<ui::Label *> m_numberParts; // digits, points and the trailing zero, left to right
+    core::Decoding m_decoding;
     bool m_displayChanged = false;
-    int m_digitCount = 2;
-    colourcode::Colour m_body = colourcode::kFourBandBody;
-    colourcode::DecoderTexts m_texts;
 };
 
 } // namespace decoders

@@ -1,12 +1,14 @@
 #include "decoders/fivebanddecoder.h"
 
+#include "core/bandcolour.h"
+
 namespace decoders {
 namespace {
 
 using namespace ui;
-namespace cc = colourcode;
+namespace cc = core;
 
-constexpr quint32 kBody = cc::kFiveBandBody;
+constexpr Colour kBody = cc::kFiveBandBody;
 
 // clang-format off
 const WindowDef kWindow{.caption = "5 band colour code to value", .width = 7440, .height = 4740, .border = Border::FixedDialog, .taskbarButton = false, .placement = Placement::WindowsDefault};
@@ -63,10 +65,6 @@ const ControlDef kControls[] = {
         {.name = "Label25", .kind = Kind::Label, .left = 5880, .top = 3470, .width = 1455, .height = 255, .caption = "maximum value", .labelFor = "maxvalue"},
         {.name = "maxvalue", .kind = Kind::Label, .left = 5880, .top = 3720, .width = 975, .height = 255, .flags = Flag::Border | Flag::FitCaption},
         {.name = "multimax", .kind = Kind::Label, .left = 6840, .top = 3720, .width = 495, .height = 255, .flags = Flag::Border},
-
-        {.name = "Label26", .kind = Kind::Label, .left = 480, .top = 4680, .width = 3255, .height = 375, .flags = Flag::Hidden},
-        {.name = "Label27", .kind = Kind::Label, .left = 4080, .top = 5160, .width = 615, .height = 255, .flags = Flag::Hidden},
-        {.name = "Label28", .kind = Kind::Label, .left = 4920, .top = 5160, .width = 2175, .height = 255, .flags = Flag::Hidden},
 };
 // clang-format on
 
@@ -88,63 +86,15 @@ const MultiplierRow kMultipliers[] = {
 } // namespace
 
 FiveBandDecoder::FiveBandDecoder()
-    : Decoder(ScreenId::FiveBandDecoder, kWindow, kControls, 3, kBody)
+    : Decoder(kWindow, kControls, core::DigitCount::Three, kBody, kMultipliers)
 {
-    m_firstBand = control<DropDownList>("band1");
-    m_secondBand = control<DropDownList>("band2");
-    m_thirdBand = control<DropDownList>("band3");
-    m_multiplierBand = control<DropDownList>("band4");
-    m_toleranceBand = control<DropDownList>("band5");
-    m_firstBandPaint = control<Label>("Label17");
-    m_secondBandPaint = control<Label>("Label16");
-    m_thirdBandPaint = control<Label>("Label32");
-
-    setResultControls({m_firstBand, m_secondBand, m_thirdBand, m_multiplierBand, m_toleranceBand},
-                      m_firstDigitText);
-
-    connect(m_firstBand, &DropDownList::clicked, this, &FiveBandDecoder::band1_Click);
-    connect(m_secondBand, &DropDownList::clicked, this, &FiveBandDecoder::band2_Click);
-    connect(m_thirdBand, &DropDownList::clicked, this, &FiveBandDecoder::band3_Click);
-    connect(m_multiplierBand, &DropDownList::clicked, this, &FiveBandDecoder::band4_Click);
-    connect(m_toleranceBand, &DropDownList::clicked, this, &FiveBandDecoder::band5_Click);
-    connect(timer("Timer1"), &Timer::ticked, this, &FiveBandDecoder::Timer1_Timer);
-    connect(control<CommandButton>("Command1"), &CommandButton::clicked, this,
-            &FiveBandDecoder::Command1_Click);
-}
-
-void FiveBandDecoder::band1_Click()
-{
-    paintDigit(m_firstBand, m_firstDigitText, m_firstBandPaint, Zero::Refused);
-}
-
-void FiveBandDecoder::band2_Click()
-{
-    paintDigit(m_secondBand, m_secondDigitText, m_secondBandPaint, Zero::Allowed);
-}
-
-void FiveBandDecoder::band3_Click()
-{
-    paintDigit(m_thirdBand, m_thirdDigitText, m_thirdBandPaint, Zero::Allowed);
-}
-
-void FiveBandDecoder::band4_Click()
-{
-    paintMultiplier(m_multiplierBand, kMultipliers);
-}
-
-void FiveBandDecoder::band5_Click()
-{
-    paintTolerance(m_toleranceBand);
-}
-
-void FiveBandDecoder::Timer1_Timer()
-{
-    computeRange(m_multiplierBand, m_toleranceBand);
-}
-
-void FiveBandDecoder::Command1_Click()
-{
-    back();
+    bindBands(
+            {{control<DropDownList>("band1"), control<Label>("Label17"), control<Label>("Label5")},
+             {control<DropDownList>("band2"), control<Label>("Label16"), control<Label>("Label11")},
+             {control<DropDownList>("band3"), control<Label>("Label32"),
+              control<Label>("Label33")}},
+            {control<DropDownList>("band4"), control<Label>("Label15")},
+            {control<DropDownList>("band5"), control<Label>("Label14")});
 }
 
 } // namespace decoders

@@ -1,12 +1,14 @@
 #include "decoders/fourbanddecoder.h"
 
+#include "core/bandcolour.h"
+
 namespace decoders {
 namespace {
 
 using namespace ui;
-namespace cc = colourcode;
+namespace cc = core;
 
-constexpr quint32 kBody = cc::kFourBandBody;
+constexpr Colour kBody = cc::kFourBandBody;
 
 // clang-format off
 const WindowDef kWindow{.caption = "Colour Code to Value", .width = 8190, .height = 4770, .border = Border::FixedDialog, .taskbarButton = false, .placement = Placement::CentreScreen};
@@ -58,10 +60,6 @@ const ControlDef kControls[] = {
         {.name = "Label25", .kind = Kind::Label, .left = 5760, .top = 2640, .width = 1455, .height = 255, .caption = "maximum value", .labelFor = "maxvalue"},
         {.name = "maxvalue", .kind = Kind::Label, .left = 5760, .top = 2880, .width = 975, .height = 255, .flags = Flag::Border | Flag::FitCaption},
         {.name = "multimax", .kind = Kind::Label, .left = 6720, .top = 2880, .width = 495, .height = 255, .flags = Flag::Border},
-
-        {.name = "Label26", .kind = Kind::Label, .left = 480, .top = 3960, .width = 3255, .height = 375, .flags = Flag::Hidden},
-        {.name = "Label27", .kind = Kind::Label, .left = 4080, .top = 4080, .width = 615, .height = 255, .flags = Flag::Hidden},
-        {.name = "Label28", .kind = Kind::Label, .left = 4920, .top = 4080, .width = 2175, .height = 255, .flags = Flag::Hidden},
 };
 
 const MultiplierRow kMultipliers[] = {
@@ -80,55 +78,14 @@ const MultiplierRow kMultipliers[] = {
 } // namespace
 
 FourBandDecoder::FourBandDecoder()
-    : Decoder(ScreenId::FourBandDecoder, kWindow, kControls, 2, kBody)
+    : Decoder(kWindow, kControls, core::DigitCount::Two, kBody, kMultipliers)
 {
-    m_firstBand = control<DropDownList>("band1");
-    m_secondBand = control<DropDownList>("band2");
-    m_multiplierBand = control<DropDownList>("band3");
-    m_toleranceBand = control<DropDownList>("band4");
-    m_firstBandPaint = control<Label>("Label17");
-    m_secondBandPaint = control<Label>("Label16");
-
-    setResultControls({m_firstBand, m_secondBand, m_multiplierBand, m_toleranceBand},
-                      m_firstDigitText);
-
-    connect(m_firstBand, &DropDownList::clicked, this, &FourBandDecoder::band1_Click);
-    connect(m_secondBand, &DropDownList::clicked, this, &FourBandDecoder::band2_Click);
-    connect(m_multiplierBand, &DropDownList::clicked, this, &FourBandDecoder::band3_Click);
-    connect(m_toleranceBand, &DropDownList::clicked, this, &FourBandDecoder::band4_Click);
-    connect(timer("Timer1"), &Timer::ticked, this, &FourBandDecoder::Timer1_Timer);
-    connect(control<CommandButton>("Command1"), &CommandButton::clicked, this,
-            &FourBandDecoder::Command1_Click);
-}
-
-void FourBandDecoder::band1_Click()
-{
-    paintDigit(m_firstBand, m_firstDigitText, m_firstBandPaint, Zero::Refused);
-}
-
-void FourBandDecoder::band2_Click()
-{
-    paintDigit(m_secondBand, m_secondDigitText, m_secondBandPaint, Zero::Allowed);
-}
-
-void FourBandDecoder::band3_Click()
-{
-    paintMultiplier(m_multiplierBand, kMultipliers);
-}
-
-void FourBandDecoder::band4_Click()
-{
-    paintTolerance(m_toleranceBand);
-}
-
-void FourBandDecoder::Timer1_Timer()
-{
-    computeRange(m_multiplierBand, m_toleranceBand);
-}
-
-void FourBandDecoder::Command1_Click()
-{
-    back();
+    bindBands(
+            {{control<DropDownList>("band1"), control<Label>("Label17"), control<Label>("Label5")},
+             {control<DropDownList>("band2"), control<Label>("Label16"),
+              control<Label>("Label11")}},
+            {control<DropDownList>("band3"), control<Label>("Label15")},
+            {control<DropDownList>("band4"), control<Label>("Label14")});
 }
 
 } // namespace decoders

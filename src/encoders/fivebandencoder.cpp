@@ -1,18 +1,17 @@
 #include "encoders/fivebandencoder.h"
 
+#include "core/bandcolour.h"
+
 namespace encoders {
 namespace {
 
 using namespace ui;
-namespace cc = colourcode;
+namespace cc = core;
 
-constexpr quint32 kBody = cc::kFiveBandBody;
+constexpr Colour kBody = cc::kFiveBandBody;
 
-const char *const kFirstDigit[] = {"1", "2", "3", "4", "5", "6", "7", "8", "9"};
 const char *const kPointOrLetter[] = {" ", ".", "k", "M"};
-const char *const kDigit[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
 const char *const kUnits[] = {" ", " ohm", " Kohm", " Mohm"};
-const char *const kTolerances[] = {"1%", "2%", "5%", "10%", "20%"};
 
 // clang-format off
 const WindowDef kWindow{.caption = "5 band value to colour code", .width = 7185, .height = 3600, .border = Border::FixedDialog, .taskbarButton = false, .placement = Placement::WindowsDefault};
@@ -23,13 +22,13 @@ const WindowDef kWindow{.caption = "5 band value to colour code", .width = 7185,
 // clang-format off
 const ControlDef kControls[] = {
         {.name = "Command2", .kind = Kind::CommandButton, .left = 960, .top = 0, .width = 2655, .height = 315, .caption = "back to main window", .tabIndex = 7},
-        {.name = "number1", .kind = Kind::DropDownList, .left = 120, .top = 960, .width = 495, .height = 315, .tabIndex = 0, .items = kFirstDigit, .accessibleName = "1st digit"},
+        {.name = "number1", .kind = Kind::DropDownList, .left = 120, .top = 960, .width = 495, .height = 315, .tabIndex = 0, .items = cc::firstDigitTexts(), .accessibleName = "1st digit"},
         {.name = "Combo2", .kind = Kind::DropDownList, .left = 840, .top = 960, .width = 510, .height = 315, .tabIndex = 1, .items = kPointOrLetter, .accessibleName = "D.P. after the 1st digit"},
-        {.name = "number2", .kind = Kind::DropDownList, .left = 1560, .top = 960, .width = 495, .height = 315, .tabIndex = 2, .items = kDigit, .accessibleName = "2nd digit"},
+        {.name = "number2", .kind = Kind::DropDownList, .left = 1560, .top = 960, .width = 495, .height = 315, .tabIndex = 2, .items = cc::digitTexts(), .accessibleName = "2nd digit"},
         {.name = "combo1", .kind = Kind::DropDownList, .left = 2280, .top = 960, .width = 495, .height = 315, .tabIndex = 3, .items = kPointOrLetter, .accessibleName = "D.P. after the 2nd digit"},
-        {.name = "digit3", .kind = Kind::DropDownList, .left = 2880, .top = 960, .width = 495, .height = 315, .tabIndex = 4, .items = kDigit, .accessibleName = "3rd digit"},
+        {.name = "digit3", .kind = Kind::DropDownList, .left = 2880, .top = 960, .width = 495, .height = 315, .tabIndex = 4, .items = cc::digitTexts(), .accessibleName = "3rd digit"},
         {.name = "multiplier", .kind = Kind::DropDownList, .left = 3600, .top = 960, .width = 975, .height = 315, .tabIndex = 5, .items = kUnits, .accessibleName = "multiplier"},
-        {.name = "tolerance", .kind = Kind::DropDownList, .left = 4560, .top = 960, .width = 735, .height = 315, .tabIndex = 6, .items = kTolerances, .accessibleName = "tolerance"},
+        {.name = "tolerance", .kind = Kind::DropDownList, .left = 4560, .top = 960, .width = 735, .height = 315, .tabIndex = 6, .items = cc::toleranceTexts(), .accessibleName = "tolerance"},
         {.name = "Timer1", .kind = Kind::Timer, .interval = 100},
         {.name = "Timer2", .kind = Kind::Timer, .interval = 100},
         {.name = "Timer3", .kind = Kind::Timer, .interval = 1},
@@ -79,36 +78,35 @@ const ControlDef kControls[] = {
         {.name = "Label16", .kind = Kind::Label, .left = 5400, .top = 2030, .width = 1215, .height = 255, .caption = "Maximum value", .labelFor = "maxvalue"},
         {.name = "maxvalue", .kind = Kind::Label, .left = 5400, .top = 2280, .width = 1095, .height = 255, .flags = Flag::Border | Flag::FitCaption},
         {.name = "multimax", .kind = Kind::Label, .left = 6480, .top = 2280, .width = 495, .height = 255, .flags = Flag::Border},
-        {.name = "Label18", .kind = Kind::Label, .left = 1320, .top = 3480, .width = 1815, .height = 255, .flags = Flag::Hidden},
-        {.name = "Label19", .kind = Kind::Label, .left = 2520, .top = 3840, .width = 975, .height = 255, .flags = Flag::Hidden},
-        {.name = "Label28", .kind = Kind::Label, .left = 3600, .top = 3840, .width = 975, .height = 255, .flags = Flag::Hidden},
 };
 // clang-format on
 
+// Lower case "blue", and yellow (255,255,0) and green (0,255,0) not the table's (255,255,1) and
+// (0,255,1): what users see.
+// clang-format off
 const UnitRow kUnitBands[] = {
-        {" ohm", cc::rgb(0, 0, 0), "Black"},
-        {" Kohm", cc::rgb(255, 128, 1), "Orange"},
-        {" Mohm", cc::rgb(0, 0, 255), "blue"},
+        {" ohm", {"black"}},
+        {" Kohm", {"orange"}},
+        {" Mohm", {.colour = "blue", .name = "blue"}},
 };
-
-// The yellow and green multipliers are (255,255,0) and (0,255,0) on this screen.
 const PointRow kAfterFirst[] = {
-        {.item = ".", .lock = true, .colour = cc::rgb(176, 176, 176), .name = "Silver"},
-        {.item = " ", .lock = false, .colour = kBody, .name = ""},
-        {.item = "k", .lock = true, .colour = cc::rgb(128, 64, 64), .name = "Brown"},
-        {.item = "M", .lock = true, .colour = cc::rgb(255, 255, 0), .name = "Yellow"},
+        {".", true, {"silver"}},
+        {" ", false},
+        {"k", true, {"brown"}},
+        {"M", true, {.colour = "yellow", .paint = cc::rgb(255, 255, 0)}},
 };
 const PointRow kAfterSecond[] = {
-        {.item = ".", .lock = true, .colour = cc::rgb(192, 192, 1), .name = "Gold"},
-        {.item = " ", .lock = false, .colour = kBody, .name = ""},
-        {.item = "k", .lock = true, .colour = cc::rgb(255, 0, 0), .name = "Red"},
-        {.item = "M", .lock = true, .colour = cc::rgb(0, 255, 0), .name = "Green"},
+        {".", true, {"gold"}},
+        {" ", false},
+        {"k", true, {"red"}},
+        {"M", true, {.colour = "green", .paint = cc::rgb(0, 255, 0)}},
 };
+// clang-format on
 
 } // namespace
 
 FiveBandEncoder::FiveBandEncoder()
-    : Encoder(ScreenId::FiveBandEncoder, kWindow, kControls, kBody)
+    : Encoder(kWindow, kControls, kBody, kUnitBands)
 {
     m_firstDigit = control<DropDownList>("number1");
     m_pointAfterFirst = control<DropDownList>("Combo2");
@@ -117,90 +115,33 @@ FiveBandEncoder::FiveBandEncoder()
     m_thirdDigit = control<DropDownList>("digit3");
     m_unit = control<DropDownList>("multiplier");
     m_tolerance = control<DropDownList>("tolerance");
-    m_unitBandTimer = timer("Timer2");
-    m_firstBandPaint = control<Label>("Label1");
-    m_secondBandPaint = control<Label>("Label2");
-    m_thirdBandPaint = control<Label>("Label24");
-    m_multiplierBandPaint = control<Label>("Label3");
-    m_toleranceBandPaint = control<Label>("Label4");
-    m_firstBandName = control<Label>("Label11");
-    m_secondBandName = control<Label>("Label12");
-    m_thirdBandName = control<Label>("Label25");
-    m_multiplierBandName = control<Label>("Label13");
-    m_toleranceBandName = control<Label>("Label14");
-    m_bandNames = {m_firstBandName, m_secondBandName, m_thirdBandName, m_multiplierBandName,
-                   m_toleranceBandName};
-
-    setResultControls({m_firstDigit, m_pointAfterFirst, m_secondDigit, m_pointAfterSecond,
-                       m_thirdDigit, m_unit, m_tolerance},
-                      m_valueLine);
-
-    connect(m_firstDigit, &DropDownList::clicked, this, &FiveBandEncoder::number1_Click);
-    connect(m_secondDigit, &DropDownList::clicked, this, &FiveBandEncoder::number2_Click);
-    connect(m_thirdDigit, &DropDownList::clicked, this, &FiveBandEncoder::digit3_Click);
-    connect(m_pointAfterFirst, &DropDownList::clicked, this, &FiveBandEncoder::Combo2_Click);
-    connect(m_pointAfterSecond, &DropDownList::clicked, this, &FiveBandEncoder::combo1_Click);
-    connect(m_tolerance, &DropDownList::clicked, this, &FiveBandEncoder::tolerance_Click);
-    connect(timer("Timer1"), &Timer::ticked, this, &FiveBandEncoder::Timer1_Timer);
-    connect(m_unitBandTimer, &Timer::ticked, this, &FiveBandEncoder::Timer2_Timer);
-    connect(timer("Timer3"), &Timer::ticked, this, &FiveBandEncoder::Timer3_Timer);
-    connect(control<CommandButton>("Command2"), &CommandButton::clicked, this,
-            &FiveBandEncoder::Command2_Click);
-    Form_Load();
+    // A unit chosen before a point goes back to blank; only the first chooser's blank drops it.
+    bindValueRow({
+            .digits
+            = {{m_firstDigit, {control<Label>("Label1"), control<Label>("Label11")}},
+               {m_secondDigit, {control<Label>("Label2"), control<Label>("Label12")}},
+               // "black" in lower case here alone: what users see.
+               {m_thirdDigit, {control<Label>("Label24"), control<Label>("Label25")}, "black"}},
+            .points = {{{m_pointAfterFirst, kAfterFirst, UnitReset::Always},
+                        {m_pointAfterSecond, kAfterSecond, UnitReset::WhenLocking}}},
+            .unit = m_unit,
+            .tolerance = m_tolerance,
+            .multiplierBand = {control<Label>("Label3"), control<Label>("Label13")},
+            .toleranceBand = {control<Label>("Label4"), control<Label>("Label14")},
+    });
 }
 
-void FiveBandEncoder::Form_Load()
+QString FiveBandEncoder::valueText() const
 {
-    m_unitBandTimer->setEnabled(true);
+    return core::fiveBandValueText(choice());
 }
 
-void FiveBandEncoder::number1_Click()
+void FiveBandEncoder::rangeTick(core::EncoderTexts &texts) const
 {
-    paintDigit(m_firstDigit, m_firstBandPaint, m_firstBandName);
+    core::fiveBandRangeTick(choice(), texts);
 }
 
-void FiveBandEncoder::number2_Click()
-{
-    paintDigit(m_secondDigit, m_secondBandPaint, m_secondBandName);
-}
-
-void FiveBandEncoder::digit3_Click()
-{
-    paintDigit(m_thirdDigit, m_thirdBandPaint, m_thirdBandName, "black");
-}
-
-void FiveBandEncoder::choosePoint(DropDownList *chooser, DropDownList *other,
-                                  std::span<const PointRow> rows, Release release)
-{
-    const PointRow *row = pointRow(chooser, rows);
-    if (!row)
-        return;
-    // A point or a letter fixes the multiplier by itself: the unit goes back to " " and is
-    // locked with the other chooser.
-    m_unit->setEnabled(!row->lock);
-    if (row->lock || release == Release::BlanksUnit)
-        m_unit->setText(QStringLiteral(" "));
-    other->setEnabled(!row->lock);
-    m_unitBandTimer->setEnabled(!row->lock);
-    paintBand(m_multiplierBandPaint, m_multiplierBandName, row->colour, row->name);
-}
-
-void FiveBandEncoder::Combo2_Click()
-{
-    choosePoint(m_pointAfterFirst, m_pointAfterSecond, kAfterFirst, Release::BlanksUnit);
-}
-
-void FiveBandEncoder::combo1_Click()
-{
-    choosePoint(m_pointAfterSecond, m_pointAfterFirst, kAfterSecond, Release::KeepsUnit);
-}
-
-void FiveBandEncoder::tolerance_Click()
-{
-    paintTolerance(m_tolerance, m_toleranceBandPaint, m_toleranceBandName);
-}
-
-FiveBandChoice FiveBandEncoder::choice() const
+core::FiveBandChoice FiveBandEncoder::choice() const
 {
     return {.firstDigit = m_firstDigit->text(),
             .afterFirst = m_pointAfterFirst->text(),
@@ -209,28 +150,6 @@ FiveBandChoice FiveBandEncoder::choice() const
             .thirdDigit = m_thirdDigit->text(),
             .unit = m_unit->text(),
             .tolerance = m_tolerance->text()};
-}
-
-void FiveBandEncoder::Timer1_Timer()
-{
-    m_valueLine->setCaption(fiveBandValueText(choice()));
-    // After the range, which its 1 ms timer computes at once: one announcement a choice.
-    offerResult(resultText());
-}
-
-void FiveBandEncoder::Timer2_Timer()
-{
-    paintUnit(m_unit, kUnitBands, m_multiplierBandPaint, m_multiplierBandName);
-}
-
-void FiveBandEncoder::Timer3_Timer()
-{
-    computeRange([this](EncoderTexts &t) { fiveBandRangeTick(choice(), t); });
-}
-
-void FiveBandEncoder::Command2_Click()
-{
-    back();
 }
 
 } // namespace encoders

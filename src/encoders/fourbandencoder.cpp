@@ -1,19 +1,18 @@
 #include "encoders/fourbandencoder.h"
 
+#include "core/bandcolour.h"
+
 namespace encoders {
 namespace {
 
 using namespace ui;
-namespace cc = colourcode;
+namespace cc = core;
 
-constexpr quint32 kBody = cc::kFourBandBody;
+constexpr Colour kBody = cc::kFourBandBody;
 
 const char *const kLeadingPoint[] = {" ", "."};
-const char *const kFirstDigit[] = {"1", "2", "3", "4", "5", "6", "7", "8", "9"};
 const char *const kPointOrLetter[] = {" ", ".", "k", "M"};
-const char *const kDigit[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
 const char *const kUnits[] = {" ohm", "0 ohm", " Kohm", "0 Kohm", " Mohm"};
-const char *const kTolerances[] = {"1%", "2%", "5%", "10%", "20%"};
 
 // clang-format off
 const WindowDef kWindow{.caption = "Value to Colours", .width = 6840, .height = 4035, .border = Border::FixedSingle, .taskbarButton = true, .placement = Placement::CentreScreen};
@@ -25,11 +24,11 @@ const WindowDef kWindow{.caption = "Value to Colours", .width = 6840, .height = 
 const ControlDef kControls[] = {
         {.name = "Command2", .kind = Kind::CommandButton, .left = 1200, .top = 120, .width = 2655, .height = 315, .caption = "back to main window", .tabIndex = 8},
         {.name = "Combo2", .kind = Kind::DropDownList, .left = 240, .top = 1080, .width = 510, .height = 315, .tabIndex = 0, .items = kLeadingPoint, .accessibleName = "decimal point in front"},
-        {.name = "number1", .kind = Kind::DropDownList, .left = 720, .top = 1080, .width = 495, .height = 315, .tabIndex = 1, .items = kFirstDigit, .accessibleName = "1st digit"},
+        {.name = "number1", .kind = Kind::DropDownList, .left = 720, .top = 1080, .width = 495, .height = 315, .tabIndex = 1, .items = cc::firstDigitTexts(), .accessibleName = "1st digit"},
         {.name = "combo1", .kind = Kind::DropDownList, .left = 1200, .top = 1080, .width = 495, .height = 315, .tabIndex = 2, .items = kPointOrLetter, .accessibleName = "decimal point or letter"},
-        {.name = "number2", .kind = Kind::DropDownList, .left = 1680, .top = 1080, .width = 495, .height = 315, .tabIndex = 3, .items = kDigit, .accessibleName = "2nd digit"},
+        {.name = "number2", .kind = Kind::DropDownList, .left = 1680, .top = 1080, .width = 495, .height = 315, .tabIndex = 3, .items = cc::digitTexts(), .accessibleName = "2nd digit"},
         {.name = "number3", .kind = Kind::DropDownList, .left = 2280, .top = 1080, .width = 975, .height = 315, .tabIndex = 4, .items = kUnits, .accessibleName = "unit"},
-        {.name = "tolerance", .kind = Kind::DropDownList, .left = 3240, .top = 1080, .width = 735, .height = 315, .tabIndex = 5, .items = kTolerances, .accessibleName = "tolerance"},
+        {.name = "tolerance", .kind = Kind::DropDownList, .left = 3240, .top = 1080, .width = 735, .height = 315, .tabIndex = 5, .items = cc::toleranceTexts(), .accessibleName = "tolerance"},
         {.name = "Timer1", .kind = Kind::Timer, .interval = 100},
         {.name = "Timer2", .kind = Kind::Timer, .interval = 100},
         {.name = "Timer3", .kind = Kind::Timer, .interval = 1},
@@ -65,36 +64,32 @@ const ControlDef kControls[] = {
         {.name = "Label16", .kind = Kind::Label, .left = 5040, .top = 2160, .width = 1215, .height = 255, .caption = "Maximum value", .labelFor = "maxvalue"},
         {.name = "maxvalue", .kind = Kind::Label, .left = 5040, .top = 2400, .width = 1095, .height = 255, .flags = Flag::Border | Flag::FitCaption},
         {.name = "multimax", .kind = Kind::Label, .left = 6120, .top = 2400, .width = 495, .height = 255, .flags = Flag::Border},
-        {.name = "Label18", .kind = Kind::Label, .left = 1560, .top = 3600, .width = 1815, .height = 255, .flags = Flag::Hidden},
-        {.name = "Label19", .kind = Kind::Label, .left = 3840, .top = 3480, .width = 975, .height = 255, .flags = Flag::Hidden},
-        {.name = "Label28", .kind = Kind::Label, .left = 5160, .top = 3360, .width = 975, .height = 255, .flags = Flag::Hidden},
 };
 
+// Lower case "blue" and "silver", and green (0,255,0) not the table's (0,255,1): what users see.
 const UnitRow kUnitBands[] = {
-        {" ohm", cc::rgb(0, 0, 0), "Black"},
-        {"0 ohm", cc::rgb(128, 64, 64), "Brown"},
-        {" Kohm", cc::rgb(255, 128, 1), "Orange"},
-        {"0 Kohm", cc::rgb(255, 255, 1), "Yellow"},
-        {" Mohm", cc::rgb(0, 0, 255), "blue"},
-};
-// clang-format on
-
-// The green multiplier here is (0,255,0), and the silver one is named in lower case.
-const PointRow kBetweenDigits[] = {
-        {.item = ".", .lock = true, .colour = cc::rgb(192, 192, 1), .name = "Gold"},
-        {.item = " ", .lock = false, .colour = kBody, .name = ""},
-        {.item = "k", .lock = true, .colour = cc::rgb(255, 0, 0), .name = "Red"},
-        {.item = "M", .lock = true, .colour = cc::rgb(0, 255, 0), .name = "Green"},
+        {" ohm", {"black"}},
+        {"0 ohm", {"brown"}},
+        {" Kohm", {"orange"}},
+        {"0 Kohm", {"yellow"}},
+        {" Mohm", {.colour = "blue", .name = "blue"}},
 };
 const PointRow kInFront[] = {
-        {.item = ".", .lock = true, .colour = cc::rgb(176, 176, 176), .name = "silver"},
-        {.item = " ", .lock = false, .colour = kBody, .name = ""},
+        {".", true, {.colour = "silver", .name = "silver"}},
+        {" ", false},
 };
+const PointRow kBetweenDigits[] = {
+        {".", true, {"gold"}},
+        {" ", false},
+        {"k", true, {"red"}},
+        {"M", true, {.colour = "green", .paint = cc::rgb(0, 255, 0)}},
+};
+// clang-format on
 
 } // namespace
 
 FourBandEncoder::FourBandEncoder()
-    : Encoder(ScreenId::FourBandEncoder, kWindow, kControls, kBody)
+    : Encoder(kWindow, kControls, kBody, kUnitBands)
 {
     m_pointInFront = control<DropDownList>("Combo2");
     m_firstDigit = control<DropDownList>("number1");
@@ -102,79 +97,28 @@ FourBandEncoder::FourBandEncoder()
     m_secondDigit = control<DropDownList>("number2");
     m_unit = control<DropDownList>("number3");
     m_tolerance = control<DropDownList>("tolerance");
-    m_unitBandTimer = timer("Timer2");
-    m_firstBandPaint = control<Label>("Label1");
-    m_secondBandPaint = control<Label>("Label2");
-    m_multiplierBandPaint = control<Label>("Label3");
-    m_toleranceBandPaint = control<Label>("Label4");
-    m_firstBandName = control<Label>("Label11");
-    m_secondBandName = control<Label>("Label12");
-    m_multiplierBandName = control<Label>("Label13");
-    m_toleranceBandName = control<Label>("Label14");
-    m_bandNames = {m_firstBandName, m_secondBandName, m_multiplierBandName, m_toleranceBandName};
-
-    setResultControls(
-            {m_pointInFront, m_firstDigit, m_pointOrLetter, m_secondDigit, m_unit, m_tolerance},
-            m_valueLine);
-
-    connect(m_firstDigit, &DropDownList::clicked, this, &FourBandEncoder::number1_Click);
-    connect(m_secondDigit, &DropDownList::clicked, this, &FourBandEncoder::number2_Click);
-    connect(m_pointOrLetter, &DropDownList::clicked, this, &FourBandEncoder::combo1_Click);
-    connect(m_pointInFront, &DropDownList::clicked, this, &FourBandEncoder::Combo2_Click);
-    connect(m_tolerance, &DropDownList::clicked, this, &FourBandEncoder::tolerance_Click);
-    connect(timer("Timer1"), &Timer::ticked, this, &FourBandEncoder::Timer1_Timer);
-    connect(m_unitBandTimer, &Timer::ticked, this, &FourBandEncoder::Timer2_Timer);
-    connect(timer("Timer3"), &Timer::ticked, this, &FourBandEncoder::Timer3_Timer);
-    connect(control<CommandButton>("Command2"), &CommandButton::clicked, this,
-            &FourBandEncoder::Command2_Click);
-    Form_Load();
+    bindValueRow({
+            .digits = {{m_firstDigit, {control<Label>("Label1"), control<Label>("Label11")}},
+                       {m_secondDigit, {control<Label>("Label2"), control<Label>("Label12")}}},
+            .points = {{{m_pointInFront, kInFront}, {m_pointOrLetter, kBetweenDigits}}},
+            .unit = m_unit,
+            .tolerance = m_tolerance,
+            .multiplierBand = {control<Label>("Label3"), control<Label>("Label13")},
+            .toleranceBand = {control<Label>("Label4"), control<Label>("Label14")},
+    });
 }
 
-void FourBandEncoder::Form_Load()
+QString FourBandEncoder::valueText() const
 {
-    m_unitBandTimer->setEnabled(true);
+    return core::fourBandValueText(choice());
 }
 
-void FourBandEncoder::number1_Click()
+void FourBandEncoder::rangeTick(core::EncoderTexts &texts) const
 {
-    paintDigit(m_firstDigit, m_firstBandPaint, m_firstBandName);
+    core::fourBandRangeTick(choice(), texts);
 }
 
-void FourBandEncoder::number2_Click()
-{
-    paintDigit(m_secondDigit, m_secondBandPaint, m_secondBandName);
-}
-
-void FourBandEncoder::choosePoint(DropDownList *chooser, DropDownList *other,
-                                  std::span<const PointRow> rows)
-{
-    const PointRow *row = pointRow(chooser, rows);
-    if (!row)
-        return;
-    // A point or a letter decides band 3 by itself: the unit list keeps its choice but is
-    // locked, and so is the other chooser.
-    m_unitBandTimer->setEnabled(!row->lock);
-    other->setEnabled(!row->lock);
-    m_unit->setEnabled(!row->lock);
-    paintBand(m_multiplierBandPaint, m_multiplierBandName, row->colour, row->name);
-}
-
-void FourBandEncoder::combo1_Click()
-{
-    choosePoint(m_pointOrLetter, m_pointInFront, kBetweenDigits);
-}
-
-void FourBandEncoder::Combo2_Click()
-{
-    choosePoint(m_pointInFront, m_pointOrLetter, kInFront);
-}
-
-void FourBandEncoder::tolerance_Click()
-{
-    paintTolerance(m_tolerance, m_toleranceBandPaint, m_toleranceBandName);
-}
-
-FourBandChoice FourBandEncoder::choice() const
+core::FourBandChoice FourBandEncoder::choice() const
 {
     return {.pointInFront = m_pointInFront->text(),
             .firstDigit = m_firstDigit->text(),
@@ -182,28 +126,6 @@ FourBandChoice FourBandEncoder::choice() const
             .secondDigit = m_secondDigit->text(),
             .unit = m_unit->text(),
             .tolerance = m_tolerance->text()};
-}
-
-void FourBandEncoder::Timer1_Timer()
-{
-    m_valueLine->setCaption(fourBandValueText(choice()));
-    // After the range, which its 1 ms timer computes at once: one announcement a choice.
-    offerResult(resultText());
-}
-
-void FourBandEncoder::Timer2_Timer()
-{
-    paintUnit(m_unit, kUnitBands, m_multiplierBandPaint, m_multiplierBandName);
-}
-
-void FourBandEncoder::Timer3_Timer()
-{
-    computeRange([this](EncoderTexts &t) { fourBandRangeTick(choice(), t); });
-}
-
-void FourBandEncoder::Command2_Click()
-{
-    back();
 }
 
 } // namespace encoders

@@ -1,49 +1,31 @@
+// SPDX-FileCopyrightText: 2026 The Ohmara developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 #include "encoders/encoder.h"
 
 namespace encoders {
 
-// Form4: a value of two digits, a point or letter, a unit and a tolerance to four bands.
+// A value of two digits, a point or letter, a unit and a tolerance to four bands.
 class FourBandEncoder : public Encoder
 {
     Q_OBJECT
 public:
     FourBandEncoder();
 
-    void Form_Load();
-    void number1_Click();
-    void number2_Click();
-    void combo1_Click();
-    void Combo2_Click();
-    void tolerance_Click();
-    void Timer1_Timer();
-    void Timer2_Timer();
-    void Timer3_Timer();
-    void Command2_Click();
-
 private:
-    FourBandChoice choice() const;
-    void choosePoint(ui::DropDownList *chooser, ui::DropDownList *other,
-                     std::span<const PointRow> rows);
+    QString valueText() const override;
+    void rangeTick(core::EncoderTexts &texts) const override;
+    core::FourBandChoice choice() const;
 
     // The value row, left to right.
     ui::DropDownList *m_pointInFront = nullptr;
     ui::DropDownList *m_firstDigit = nullptr;
-    ui::DropDownList *m_pointOrLetter = nullptr;
+    ui::DropDownList *m_pointOrLetter = nullptr; // between the digits
     ui::DropDownList *m_secondDigit = nullptr;
     ui::DropDownList *m_unit = nullptr;
     ui::DropDownList *m_tolerance = nullptr;
-    ui::Timer *m_unitBandTimer = nullptr;
-    // The four bands and the colour names under them.
-    ui::Label *m_firstBandPaint = nullptr;
-    ui::Label *m_secondBandPaint = nullptr;
-    ui::Label *m_multiplierBandPaint = nullptr;
-    ui::Label *m_toleranceBandPaint = nullptr;
-    ui::Label *m_firstBandName = nullptr;
-    ui::Label *m_secondBandName = nullptr;
-    ui::Label *m_multiplierBandName = nullptr;
-    ui::Label *m_toleranceBandName = nullptr;
 };
 
 } // namespace encoders

@@ -112,7 +112,7 @@ void Label::fitCaption()
     setFont(font);
 }
 
-void Label::setBackColour(quint32 colour)
+void Label::setBackColour(Colour colour)
 {
     if (colour == m_backColour)
         return;
@@ -141,18 +141,6 @@ void Label::mouseReleaseEvent(QMouseEvent *event)
 {
     if (m_click.release(event, rect()))
         emit clicked();
-}
-
-void readLabels(std::span<const LabelText> pairs)
-{
-    for (const LabelText &pair : pairs)
-        *pair.text = pair.label->caption();
-}
-
-void writeLabels(std::span<const LabelText> pairs)
-{
-    for (const LabelText &pair : pairs)
-        pair.label->setCaption(*pair.text);
 }
 
 CommandButton::CommandButton(const ControlDef &def, QWidget *parent)

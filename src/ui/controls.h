@@ -10,8 +10,6 @@
 #include <QPixmap>
 #include <QPushButton>
 
-#include <span>
-
 namespace ui {
 
 // A click as the user means it: the left button pressed and released inside the control.
@@ -38,8 +36,8 @@ public:
 
     QString caption() const { return text(); }
     void setCaption(const QString &caption);
-    quint32 backColour() const { return m_backColour; }
-    void setBackColour(quint32 colour);
+    Colour backColour() const { return m_backColour; }
+    void setBackColour(Colour colour);
 
 signals:
     void clicked();
@@ -52,23 +50,14 @@ private:
     void applyColours();
     void fitCaption();
 
-    quint32 m_backColour = kStandardColour;
-    quint32 m_foreColour = kStandardColour;
+    Colour m_backColour = kStandardColour;
+    Colour m_foreColour = kStandardColour;
     bool m_transparent = false;
     bool m_border = false;
     bool m_fit = false;
     QFont m_designFont;
     ClickTracker m_click;
 };
-
-// A label and the text a computation keeps in it: read before a tick, written after it.
-struct LabelText
-{
-    Label *label;
-    QString *text;
-};
-void readLabels(std::span<const LabelText> pairs);
-void writeLabels(std::span<const LabelText> pairs);
 
 // A push button whose caption wraps over as many lines as its height allows.
 class CommandButton : public QPushButton

@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QtGlobal>
+#include "core/colour.h"
 
 #include <span>
 
 namespace ui {
 
 // Design values of a screen: positions in twips (15 to a pixel at 96 dpi), colours as
-// 0x00BBGGRR, or a colour of the desktop scheme when the top bit is set.
+// 0x00BBGGRR, or a colour of the desktop's scheme.
 inline constexpr int kTwipsPerPixel = 15;
 
 constexpr int pixels(int twips)
@@ -16,9 +16,18 @@ constexpr int pixels(int twips)
                       : -((-twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
 }
 
-inline constexpr quint32 kStandardColour = 0xFFFFFFFF;
-inline constexpr quint32 kSchemeWindowText = 0x80000008;
-inline constexpr quint32 kScheme3DHighlight = 0x80000014;
+using core::Colour;
+// With the top bit set, a colour is the scheme's colour of the index in its low byte.
+inline constexpr Colour kSchemeColour = 0x80000000u;
+inline constexpr Colour kSchemeWindowText = kSchemeColour | 0x08;
+inline constexpr Colour kScheme3DHighlight = kSchemeColour | 0x14;
+// What a control has where the design gives it no colour: the standard one of its kind.
+inline constexpr Colour kStandardColour = 0xFFFFFFFF;
+
+constexpr bool isSchemeColour(Colour colour)
+{
+    return colour & kSchemeColour;
+}
 
 enum class Kind {
     Label,
@@ -60,8 +69,8 @@ struct ControlDef
     int width = 0;
     int height = 0;
     const char *caption = ""; // caption, text box text, or an image's resource path
-    quint32 backColour = kStandardColour;
-    quint32 foreColour = kStandardColour;
+    Colour backColour = kStandardColour;
+    Colour foreColour = kStandardColour;
     Font font = Font::Standard;
     unsigned flags = Flag::None;
     int tabIndex = -1;

@@ -1,16 +1,14 @@
 #include "ui/scheme.h"
 
-#include "ui/design.h"
-
 #include <algorithm>
 #include <cmath>
 
 namespace ui {
 namespace {
 
-bool isFixed(quint32 colour)
+bool isFixed(Colour colour)
 {
-    return colour != kStandardColour && !(colour & 0x80000000u);
+    return colour != kStandardColour && !isSchemeColour(colour);
 }
 
 // As WCAG 2 defines it: 1 for the same colour, 21 for black on white.
@@ -41,11 +39,11 @@ const QPalette &designScheme()
 
 } // namespace
 
-QColor colourOf(quint32 value, const QPalette &palette, QPalette::ColorRole standardRole)
+QColor colourOf(Colour value, const QPalette &palette, QPalette::ColorRole standardRole)
 {
     if (value == kStandardColour)
         return palette.color(standardRole);
-    if (value & 0x80000000u) {
+    if (isSchemeColour(value)) {
         switch (value & 0xff) {
         case kSchemeWindowText & 0xff:
             return palette.color(QPalette::WindowText);
@@ -58,7 +56,7 @@ QColor colourOf(quint32 value, const QPalette &palette, QPalette::ColorRole stan
     return QColor(int(value & 0xff), int((value >> 8) & 0xff), int((value >> 16) & 0xff));
 }
 
-QColor readableText(quint32 foreground, quint32 background, const QPalette &palette)
+QColor readableText(Colour foreground, Colour background, const QPalette &palette)
 {
     const QColor text = colourOf(foreground, palette, QPalette::ButtonText);
     if (!isFixed(background) || isFixed(foreground))

@@ -4,17 +4,19 @@
 // (0x00BBGGRR) or names a colour of the scheme (top bit set); text in a scheme colour on a fixed
 // colour stays readable under any scheme.
 
+#include "ui/design.h"
+
 #include <QColor>
 #include <QPalette>
 
 namespace ui {
 
 // The colour a design value means under the palette; the standard colour is standardRole's.
-QColor colourOf(quint32 value, const QPalette &palette, QPalette::ColorRole standardRole);
+QColor colourOf(Colour value, const QPalette &palette, QPalette::ColorRole standardRole);
 
 // The colour of text drawn in the design colour foreground on the opaque design colour
 // background: as the scheme has it, unless a scheme's text would not read on a fixed
 // background (at least 4.5:1, as WCAG 2 asks); then black or white, whichever reads better.
-QColor readableText(quint32 foreground, quint32 background, const QPalette &palette);
+QColor readableText(Colour foreground, Colour background, const QPalette &palette);
 
 } // namespace ui

@@ -2,7 +2,6 @@
 
 #include "ui/designstyle.h"
 #include "ui/desktop.h"
-#include "ui/navigation.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -15,9 +14,6 @@
 
 namespace ui {
 namespace {
-
-const char *const kScreenNames[kScreenCount]
-        = {"frmSplash", "Form1", "Form2", "Form3", "Form4", "Form5", "Form6", "Form7"};
 
 Qt::WindowFlags flagsFor(const WindowDef &window)
 {
@@ -45,13 +41,11 @@ bool takesFocus(Kind kind)
 
 } // namespace
 
-Screen::Screen(ScreenId id, const WindowDef &window, std::span<const ControlDef> controls)
+Screen::Screen(const WindowDef &window, std::span<const ControlDef> controls)
     : QWidget(nullptr, flagsFor(window))
-    , m_id(id)
     , m_window(window)
     , m_design(controls)
 {
-    setObjectName(QLatin1String(kScreenNames[int(id)]));
     setFont(fontOf(Font::Standard));
     if (window.caption)
         setWindowTitle(QLatin1String(window.caption));
@@ -72,7 +66,7 @@ Screen::Screen(ScreenId id, const WindowDef &window, std::span<const ControlDef>
 
 void Screen::missingControl(const char *name) const
 {
-    qFatal("%s has no control named %s", qPrintable(objectName()), name);
+    qFatal("\"%s\" has no control named %s", qPrintable(windowTitle()), name);
 }
 
 void Screen::build(std::span<const ControlDef> controls)
@@ -190,16 +184,6 @@ void Screen::showPlaced()
         show();
 }
 
-void Screen::closeRequested()
-{
-    navigation::backToMenu(m_id);
-}
-
-void Screen::backToMenu()
-{
-    navigation::backToMenu(m_id);
-}
-
 void Screen::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
@@ -230,7 +214,7 @@ void Screen::closeEvent(QCloseEvent *event)
     // The design has no close button; a desktop that closes the window anyway gets what the
     // screen's own way out does, never a half-dead screen.
     event->ignore();
-    closeRequested();
+    emit leaveRequested();
 }
 
 void Screen::mousePressEvent(QMouseEvent *event)
@@ -241,7 +225,7 @@ void Screen::mousePressEvent(QMouseEvent *event)
 void Screen::mouseReleaseEvent(QMouseEvent *event)
 {
     if (m_click.release(event, rect()))
-        Form_Click();
+        emit bareWindowClicked();
 }
 
 void Screen::keyPressEvent(QKeyEvent *event)
@@ -249,7 +233,7 @@ void Screen::keyPressEvent(QKeyEvent *event)
     const QString text = event->text();
     if (!text.isEmpty()) {
         event->accept();
-        Form_KeyPress(text.front().unicode());
+        emit characterTyped(text.front());
         return;
     }
     QWidget::keyPressEvent(event);

@@ -11,19 +11,6 @@
 
 namespace ui {
 
-// The program's windows; their object names are the design's: frmSplash, Form1 ... Form7.
-enum class ScreenId {
-    Splash,
-    Menu,
-    Chart,
-    FourBandDecoder,
-    FourBandEncoder,
-    Calculator,
-    FiveBandDecoder,
-    FiveBandEncoder,
-};
-inline constexpr int kScreenCount = 8;
-
 // A window built from a table of design values. Controls keep their design names and are
 // looked up by them once, when the derived screen binds them to members named by role;
 // handlers are the derived screen's member functions.
@@ -31,9 +18,8 @@ class Screen : public QWidget
 {
     Q_OBJECT
 public:
-    Screen(ScreenId id, const WindowDef &window, std::span<const ControlDef> controls);
+    Screen(const WindowDef &window, std::span<const ControlDef> controls);
 
-    ScreenId id() const { return m_id; }
     std::span<const ControlDef> design() const { return m_design; }
 
     // A name that is not in the screen's table is a programming error: it stops the program.
@@ -55,6 +41,13 @@ public:
     // where the desktop puts a new window.
     void showPlaced();
 
+signals:
+    // The user asks to leave the screen: by its way out, or by the desktop's close.
+    void leaveRequested();
+    // A click where no control is, and a key that types a character.
+    void bareWindowClicked();
+    void characterTyped(QChar character);
+
 protected:
     // The screen's result for screen readers, and the controls that produce it.
     void offerResult(const QString &text) { m_spokenResult.offer(text); }
@@ -62,13 +55,6 @@ protected:
     {
         m_spokenResult.setResultControls(this, std::move(producers), resultArea);
     }
-
-    // The back button's sequence: this screen unloaded, the menu shown again.
-    void backToMenu();
-    // What a close forced by the desktop (Alt+F4) means on this screen: the back button.
-    virtual void closeRequested();
-    virtual void Form_Click() {}
-    virtual void Form_KeyPress(int) {}
 
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -87,7 +73,6 @@ private:
     void linkTabOrder(std::span<const ControlDef> controls);
     void linkLabels(std::span<const ControlDef> controls);
 
-    ScreenId m_id;
     WindowDef m_window;
     std::span<const ControlDef> m_design;
     std::vector<QWidget *> m_tabOrder;

@@ -1,6 +1,6 @@
 #include "ui/spokenresult.h"
 
-#include "ui/controls.h"
+#include "ui/dropdownlist.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -172,17 +172,6 @@ void Welcome::withdraw()
     if (m_holder)
         m_holder->setAccessibleDescription({});
     m_holder = nullptr;
-}
-
-QString spokenRange(const Label *minimum, const Label *minimumUnit, const Label *maximum,
-                    const Label *maximumUnit)
-{
-    QStringList parts;
-    if (!minimum->caption().isEmpty())
-        parts << QLatin1String("minimum ") + minimum->caption() + u' ' + minimumUnit->caption();
-    if (!maximum->caption().isEmpty())
-        parts << QLatin1String("maximum ") + maximum->caption() + u' ' + maximumUnit->caption();
-    return parts.join(QLatin1String(", "));
 }
 
 } // namespace ui

@@ -20,7 +20,6 @@
 namespace ui {
 
 class DropDownList;
-class Label;
 
 // One notice of an announcer: nothing to see, a name to be spoken.
 class Notice : public QWidget
@@ -91,9 +90,5 @@ private:
     QString m_text;
     QPointer<QWidget> m_holder;
 };
-
-// "minimum 4.465 Kohm, maximum 4.935 Kohm", as the range boxes show it; empty boxes are left out.
-QString spokenRange(const Label *minimum, const Label *minimumUnit, const Label *maximum,
-                    const Label *maximumUnit);
 
 } // namespace ui

@@ -1,6 +1,8 @@
+// SPDX-FileCopyrightText: 2026 The Ohmara developers
+// SPDX-License-Identifier: MIT
+
 // The splash screen, the main menu and the ways between the screens.
 
-#include "app/mainmenu.h"
 #include "support/screentest.h"
 
 #include <QPointer>
@@ -15,8 +17,8 @@ namespace {
 QString loadedScreens()
 {
     QStringList names;
-    for (int i = 0; i < kScreenCount; ++i) {
-        if (Screen *s = nav::screen(ScreenId(i)))
+    for (const app::ScreenEntry &entry : app::screens()) {
+        if (Screen *s = nav::screen(entry.id))
             names << s->objectName();
     }
     return names.join(u' ');
@@ -24,8 +26,8 @@ QString loadedScreens()
 
 Screen *loaded(const QString &name)
 {
-    for (int i = 0; i < kScreenCount; ++i) {
-        if (Screen *s = nav::screen(ScreenId(i)); s && s->objectName() == name)
+    for (const app::ScreenEntry &entry : app::screens()) {
+        if (Screen *s = nav::screen(entry.id); s && s->objectName() == name)
             return s;
     }
     return nullptr;
@@ -37,9 +39,14 @@ void click(QWidget *w)
     settle();
 }
 
-app::MainMenu *menu()
+Screen *menu()
 {
-    return static_cast<app::MainMenu *>(nav::screen(ScreenId::Menu));
+    return nav::screen(ScreenId::Menu);
+}
+
+void press(Screen *s, const char *caption)
+{
+    click(button(s, QLatin1String(caption)));
 }
 
 } // namespace
@@ -67,11 +74,11 @@ private slots:
         QTest::addColumn<QString>("loaded");
         // clang-format off
         row("bare window", "", 0, 0, "Form1");
-        row("frame", "Frame1", 0, 0, "Form1");
-        row("photograph", "Image1", 0, 0, "Form1");
-        row("logo", "imgLogo", 0, 0, "Form1");
-        row("fun label", "Label3", 0, 0, "Form1");
-        row("five band label", "Label4", 0, 0, "frmSplash");
+        row("frame", "frame", 0, 0, "Form1");
+        row("photograph", "photograph", 0, 0, "Form1");
+        row("logo", "logo", 0, 0, "Form1");
+        row("fun label", "greeting", 0, 0, "Form1");
+        row("five band label", "five band news", 0, 0, "frmSplash");
         row("letter", "", int(Qt::Key_A), 0, "Form1");
         row("escape", "", int(Qt::Key_Escape), 0, "Form1");
         row("backspace", "", int(Qt::Key_Backspace), 0, "Form1");
@@ -95,7 +102,7 @@ private slots:
             splash->close();
             settle();
         } else {
-            click(target.isEmpty() ? splash : splash->control<QWidget>(qPrintable(target)));
+            click(target.isEmpty() ? splash : byRole(splash, target));
         }
         QTEST(loadedScreens(), "loaded");
     }
@@ -105,26 +112,24 @@ private slots:
     // desktop's close; the menu stays as it was.
     void everyToolOpensAndCloses_data()
     {
-        QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("back");
         QTest::addColumn<bool>("maximisable");
         // clang-format off
-        row("colour code list(s)", u"Command1"_s, u"Form2"_s, u"Command1"_s, true);
-        row("4 band Colour code to value", u"Command2"_s, u"Form3"_s, u"Command1"_s, false);
-        row("4 band Value to Colour code", u"Command3"_s, u"Form4"_s, u"Command2"_s, false);
-        row("resistor/capacitor calculator", u"Command5"_s, u"Form5"_s, u"Command3"_s, false);
-        row("5 band colour code to value", u"Command6"_s, u"Form6"_s, u"Command1"_s, false);
-        row("5 band value to colour code", u"Command7"_s, u"Form7"_s, u"Command2"_s, false);
+        row("colour code list(s)", u"Form2"_s, u"back to main screen"_s, true);
+        row("4 band Colour code to value", u"Form3"_s, u"back to main screen"_s, false);
+        row("4 band Value to Colour code", u"Form4"_s, u"back to main window"_s, false);
+        row("resistor/capacitor calculator", u"Form5"_s, u"back to main screen"_s, false);
+        row("5 band colour code to value", u"Form6"_s, u"back to main screen"_s, false);
+        row("5 band value to colour code", u"Form7"_s, u"back to main window"_s, false);
         // clang-format on
     }
     void everyToolOpensAndCloses()
     {
-        QFETCH(QString, button);
         QFETCH(QString, window);
         QFETCH(QString, back);
         nav::leaveSplash();
-        auto *opener = menu()->control<CommandButton>(qPrintable(button));
+        auto *opener = button(menu(), QLatin1String(QTest::currentDataTag()));
         click(opener);
         QPointer<Screen> tool = loaded(window);
         click(opener);
@@ -132,7 +137,7 @@ private slots:
         QCOMPARE(loadedScreens(), QStringLiteral("Form1 ") + window);
         tool->windowHandle()->setWindowStates(Qt::WindowMaximized);
         QTEST(tool->windowHandle()->windowStates() == Qt::WindowMaximized, "maximisable");
-        click(tool->control<CommandButton>(qPrintable(back)));
+        click(button(tool, back));
         QCOMPARE(loadedScreens(), QStringLiteral("Form1"));
         opener->setFocus();
         QTest::keyClick(opener, Qt::Key_Space);
@@ -147,35 +152,35 @@ private slots:
     void openingTwiceAndBack()
     {
         nav::leaveSplash();
-        menu()->Command2_Click();
-        menu()->Command6_Click();
+        press(menu(), "4 band Colour code to value");
+        press(menu(), "5 band colour code to value");
         Screen *four = nav::screen(ScreenId::FourBandDecoder);
-        choose(four, QStringLiteral("band1=red"));
-        choose(nav::screen(ScreenId::FiveBandDecoder), QStringLiteral("band1=grey"));
-        menu()->Command2_Click();
+        choose(four, QStringLiteral("first=red"));
+        choose(nav::screen(ScreenId::FiveBandDecoder), QStringLiteral("first=grey"));
+        press(menu(), "4 band Colour code to value");
         QCOMPARE(nav::screen(ScreenId::FourBandDecoder), four);
-        QCOMPARE(four->control<DropDownList>("band1")->text(), QStringLiteral("red"));
-        QPointer<Timer> timer = four->timer("Timer1");
+        QCOMPARE(byRole<DropDownList>(four, u"first")->text(), QStringLiteral("red"));
+        QPointer<Timer> timer = four->findChild<Timer *>();
         int ticks = 0;
         connect(timer, &Timer::ticked, this, [&] { ++ticks; });
-        click(four->control<CommandButton>("Command1"));
+        press(four, "back to main screen");
         QCOMPARE(loadedScreens(), QStringLiteral("Form1 Form6"));
         QVERIFY(menu()->isVisible());
         QTest::qWait(120);
         QCOMPARE(ticks, 0);
-        QCOMPARE(nav::screen(ScreenId::FiveBandDecoder)->control<DropDownList>("band1")->text(),
+        QCOMPARE(byRole<DropDownList>(nav::screen(ScreenId::FiveBandDecoder), u"first")->text(),
                  QStringLiteral("grey"));
-        menu()->Command2_Click();
-        QCOMPARE(nav::screen(ScreenId::FourBandDecoder)->control<DropDownList>("band1")->text(),
+        press(menu(), "4 band Colour code to value");
+        QCOMPARE(byRole<DropDownList>(nav::screen(ScreenId::FourBandDecoder), u"first")->text(),
                  QString());
     }
 
     void quitClosesEverythingAndEnds()
     {
         nav::leaveSplash();
-        menu()->Command2_Click();
-        menu()->Command7_Click();
-        click(menu()->control<CommandButton>("Command4"));
+        press(menu(), "4 band Colour code to value");
+        press(menu(), "5 band value to colour code");
+        press(menu(), "Quit Ohmara");
         QCOMPARE(loadedScreens(), QString());
         QCOMPARE(ends, 1);
     }

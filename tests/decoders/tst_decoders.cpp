@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ohmara developers
+// SPDX-License-Identifier: MIT
+
 // Both decoder screens driven as the user drives them: bands chosen, the resistor painted, the
 // value spelled out, the range shown. Expectations read off the worked examples.
 
@@ -12,7 +15,7 @@ const int four = int(ScreenId::FourBandDecoder), five = int(ScreenId::FiveBandDe
 // The large display, left to right, as far as it shows: "4 . 7 kilo ohms 5 %".
 QString display(Screen *s)
 {
-    const int top = s->control<Label>("Label5")->y();
+    const int top = byRole(s, u"display")->y();
     QList<Label *> shown;
     for (Label *l : s->findChildren<Label *>()) {
         if (l->y() == top && l->isVisibleTo(s) && !l->caption().isEmpty())
@@ -43,34 +46,28 @@ private slots:
         QTest::addColumn<QString>("range");
         // clang-format off
         row("untouched", four, "", "", "255,255,192 255,255,192 255,255,192 255,255,192", "- ohm - ohm -");
-        row("1k 5%", four, "band1=brown;band2=black;band3=red;band4=gold", "1 . 0 kilo ohms 5 %", "128,64,64 0,0,0 255,0,0 192,192,1", "0.95 Kohm 1.05 Kohm 5");
-        row("47k 5%", four, "band1=yellow;band2=purple;band3=orange;band4=gold", "4 7 kilo ohms 5 %", "255,255,1 255,0,255 255,128,1 192,192,1", "44.65 Kohm 49.35 Kohm 5");
-        row("100R 20%", four, "band1=brown;band2=black;band3=brown;band4=no band", "1 0 0 ohms 20 %", "128,64,64 0,0,0 128,64,64 255,255,192", "80 ohm 120 ohm 20");
-        row("33R 1%", four, "band1=orange;band2=orange;band3=black;band4=brown", "3 3 ohms 1 %", "255,128,1 255,128,1 0,0,0 128,64,64", "32.67 ohm 33.33 ohm 1");
-        row("1R0 10%", four, "band1=brown;band2=black;band3=gold;band4=silver", "1 . 0 ohms 10 %", "128,64,64 0,0,0 192,192,1 176,176,176", "0.9 ohm 1.1 ohm 10");
-        row("R22 5%", four, "band1=red;band2=red;band3=silver;band4=gold", ". 2 2 ohms 5 %", "255,0,1 255,0,1 176,176,176 192,192,1", "0.209 ohm 0.231 ohm 5");
-        row("560k 2%", four, "band1=green;band2=blue;band3=yellow;band4=red", "5 6 0 kilo ohms 2 %", "0,255,1 0,0,255 255,255,1 255,0,0", "548.8 Kohm 571.2 Kohm 2");
-        row("99M 20%", four, "band1=white;band2=white;band3=blue;band4=no band", "9 9 mega ohms 20 %", "255,255,255 255,255,255 0,0,255 255,255,192", "79.2 Mohm 118.8 Mohm 20");
-        row("4.7M 2%", four, "band1=yellow;band2=purple;band3=green;band4=red", "4 . 7 mega ohms 2 %", "255,255,1 255,0,255 0,255,1 255,0,0", "4.606 Mohm 4.794 Mohm 2");
-        row("990R stays ohm", four, "band1=white;band2=white;band3=brown;band4=no band", "9 9 0 ohms 20 %", "255,255,255 255,255,255 128,64,64 255,255,192", "792 ohm 1188 ohm 20");
-        row("grey digits", four, "band1=grey;band2=grey;band3=black;band4=gold", "8 8 ohms 5 %", "128,128,128 128,128,128 0,0,0 192,192,1", "83.6 ohm 92.4 ohm 5");
-        row("no multiplier yet", four, "band1=brown;band2=black;band4=gold", "1 0 5 %", "128,64,64 0,0,0 255,255,192 192,192,1", "9.5 ohm 10.5 ohm 5");
-        row("no second digit", four, "band1=yellow;band3=red;band4=gold", "4 . kilo ohms 5 %", "255,255,1 255,255,192 255,0,0 192,192,1", "0.38 Kohm 0.42 Kohm 5");
-        row("only a tolerance", four, "band4=silver", "10 %", "255,255,192 255,255,192 255,255,192 176,176,176", "- ohm - ohm 10");
-        row("gold, no digits", four, "band4=gold;band3=gold", ". ohms 5 %", "255,255,192 255,255,192 192,192,1 192,192,1", "- ohm - ohm 5");
-        row("red then black", four, "band1=yellow;band2=purple;band3=red;band4=gold;tick;band3=black", "4 7 ohms 5 %", "255,255,1 255,0,255 0,0,0 192,192,1", "44.65 ohm 49.35 ohm 5");
-        row("silver then gold", four, "band1=yellow;band2=purple;band3=silver;band4=brown;tick;band3=gold", "4 . 7 ohms 1 %", "255,255,1 255,0,255 192,192,1 128,64,64", "4.653 ohm 4.747 ohm 1");
-        row("tolerance changed", four, "band1=brown;band2=black;band3=black;band4=gold;tick;band4=red", "1 0 ohms 2 %", "128,64,64 0,0,0 0,0,0 255,0,0", "9.8 ohm 10.2 ohm 2");
-        row("five 1k00 1%", five, "band1=brown;band2=black;band3=black;band4=brown;band5=brown", "1 . 0 0 kilo ohms 1 %", "128,64,64 0,0,0 0,0,0 128,64,64 128,64,64", "0.99 Kohm 1.01 Kohm 1");
-        row("five 47k0 5%", five, "band1=yellow;band2=purple;band3=black;band4=red;band5=gold", "4 7 . 0 kilo ohms 5 %", "255,255,1 255,0,255 0,0,0 255,0,0 192,192,1", "44.65 Kohm 49.35 Kohm 5");
-        row("five 2R20 1%", five, "band1=red;band2=red;band3=black;band4=silver;band5=brown", "2 . 2 0 ohms 1 %", "255,0,1 255,0,1 0,0,0 176,176,176 128,64,64", "2.178 ohm 2.222 ohm 1");
-        row("five 10R0 2%", five, "band1=brown;band2=black;band3=black;band4=gold;band5=red", "1 0 . 0 ohms 2 %", "128,64,64 0,0,0 0,0,0 192,192,1 255,0,0", "9.8 ohm 10.2 ohm 2");
-        row("five 470R 5%", five, "band1=yellow;band2=purple;band3=black;band4=black;band5=gold", "4 7 0 ohms 5 %", "255,255,1 255,0,255 0,0,0 0,0,0 192,192,1", "446.5 ohm 493.5 ohm 5");
-        row("five 4.70M 10%", five, "band1=yellow;band2=purple;band3=black;band4=yellow;band5=silver", "4 . 7 0 mega ohms 10 %", "255,255,1 255,0,255 0,0,0 255,255,1 176,176,176", "4.23 Mohm 5.17 Mohm 10");
-        row("five 47.0M 5%", five, "band1=yellow;band2=purple;band3=black;band4=green;band5=gold", "4 7 . 0 mega ohms 5 %", "255,255,1 255,0,255 0,0,0 0,255,1 192,192,1", "44.65 Mohm 49.35 Mohm 5");
-        row("five 470M 5%", five, "band1=yellow;band2=purple;band3=black;band4=blue;band5=gold", "4 7 0 mega ohms 5 %", "255,255,1 255,0,255 0,0,0 0,0,255 192,192,1", "446.5 Mohm 493.5 Mohm 5");
-        row("five 999M 20%", five, "band1=white;band2=white;band3=white;band4=blue;band5=no band", "9 9 9 mega ohms 20 %", "255,255,255 255,255,255 255,255,255 0,0,255 128,128,255", "799.2 Mohm 1198.8 Mohm 20");
-        row("five 36k5 orange", five, "band1=orange;band2=blue;band3=green;band4=orange;band5=red", "3 6 5 kilo ohms 2 %", "255,128,1 0,0,255 0,255,1 255,128,1 255,0,0", "357.7 Kohm 372.3 Kohm 2");
+        row("1k 5%", four, "first=brown;second=black;multiplier=red;tolerance=gold", "1 . 0 kilo ohms 5 %", "128,64,64 0,0,0 255,0,0 192,192,1", "0.95 Kohm 1.05 Kohm 5");
+        row("47k 5%", four, "first=yellow;second=purple;multiplier=orange;tolerance=gold", "4 7 kilo ohms 5 %", "255,255,1 255,0,255 255,128,1 192,192,1", "44.65 Kohm 49.35 Kohm 5");
+        row("100R 20%", four, "first=brown;second=black;multiplier=brown;tolerance=no band", "1 0 0 ohms 20 %", "128,64,64 0,0,0 128,64,64 255,255,192", "80 ohm 120 ohm 20");
+        row("33R 1%", four, "first=orange;second=orange;multiplier=black;tolerance=brown", "3 3 ohms 1 %", "255,128,1 255,128,1 0,0,0 128,64,64", "32.67 ohm 33.33 ohm 1");
+        row("1R0 10%", four, "first=brown;second=black;multiplier=gold;tolerance=silver", "1 . 0 ohms 10 %", "128,64,64 0,0,0 192,192,1 176,176,176", "0.9 ohm 1.1 ohm 10");
+        row("R22 5%", four, "first=red;second=red;multiplier=silver;tolerance=gold", ". 2 2 ohms 5 %", "255,0,1 255,0,1 176,176,176 192,192,1", "0.209 ohm 0.231 ohm 5");
+        row("560k 2%", four, "first=green;second=blue;multiplier=yellow;tolerance=red", "5 6 0 kilo ohms 2 %", "0,255,1 0,0,255 255,255,1 255,0,0", "548.8 Kohm 571.2 Kohm 2");
+        row("99M 20%", four, "first=white;second=white;multiplier=blue;tolerance=no band", "9 9 mega ohms 20 %", "255,255,255 255,255,255 0,0,255 255,255,192", "79.2 Mohm 118.8 Mohm 20");
+        row("no multiplier yet", four, "first=brown;second=black;tolerance=gold", "1 0 5 %", "128,64,64 0,0,0 255,255,192 192,192,1", "9.5 ohm 10.5 ohm 5");
+        row("no second digit", four, "first=yellow;multiplier=red;tolerance=gold", "4 . kilo ohms 5 %", "255,255,1 255,255,192 255,0,0 192,192,1", "0.38 Kohm 0.42 Kohm 5");
+        row("only a tolerance", four, "tolerance=silver", "10 %", "255,255,192 255,255,192 255,255,192 176,176,176", "- ohm - ohm 10");
+        row("gold, no digits", four, "tolerance=gold;multiplier=gold", ". ohms 5 %", "255,255,192 255,255,192 192,192,1 192,192,1", "- ohm - ohm 5");
+        row("red then black", four, "first=yellow;second=purple;multiplier=red;tolerance=gold;tick;multiplier=black", "4 7 ohms 5 %", "255,255,1 255,0,255 0,0,0 192,192,1", "44.65 ohm 49.35 ohm 5");
+        row("silver then gold", four, "first=yellow;second=purple;multiplier=silver;tolerance=brown;tick;multiplier=gold", "4 . 7 ohms 1 %", "255,255,1 255,0,255 192,192,1 128,64,64", "4.653 ohm 4.747 ohm 1");
+        row("tolerance changed", four, "first=brown;second=black;multiplier=black;tolerance=gold;tick;tolerance=red", "1 0 ohms 2 %", "128,64,64 0,0,0 0,0,0 255,0,0", "9.8 ohm 10.2 ohm 2");
+        row("five 1k00 1%", five, "first=brown;second=black;third=black;multiplier=brown;tolerance=brown", "1 . 0 0 kilo ohms 1 %", "128,64,64 0,0,0 0,0,0 128,64,64 128,64,64", "0.99 Kohm 1.01 Kohm 1");
+        row("five 47k0 5%", five, "first=yellow;second=purple;third=black;multiplier=red;tolerance=gold", "4 7 . 0 kilo ohms 5 %", "255,255,1 255,0,255 0,0,0 255,0,0 192,192,1", "44.65 Kohm 49.35 Kohm 5");
+        row("five 2R20 1%", five, "first=red;second=red;third=black;multiplier=silver;tolerance=brown", "2 . 2 0 ohms 1 %", "255,0,1 255,0,1 0,0,0 176,176,176 128,64,64", "2.178 ohm 2.222 ohm 1");
+        row("five 10R0 2%", five, "first=brown;second=black;third=black;multiplier=gold;tolerance=red", "1 0 . 0 ohms 2 %", "128,64,64 0,0,0 0,0,0 192,192,1 255,0,0", "9.8 ohm 10.2 ohm 2");
+        row("five 4.70M 10%", five, "first=yellow;second=purple;third=black;multiplier=yellow;tolerance=silver", "4 . 7 0 mega ohms 10 %", "255,255,1 255,0,255 0,0,0 255,255,1 176,176,176", "4.23 Mohm 5.17 Mohm 10");
+        row("five 47.0M 5%", five, "first=yellow;second=purple;third=black;multiplier=green;tolerance=gold", "4 7 . 0 mega ohms 5 %", "255,255,1 255,0,255 0,0,0 0,255,1 192,192,1", "44.65 Mohm 49.35 Mohm 5");
+        row("five 999M 20%", five, "first=white;second=white;third=white;multiplier=blue;tolerance=no band", "9 9 9 mega ohms 20 %", "255,255,255 255,255,255 255,255,255 0,0,255 128,128,255", "799.2 Mohm 1198.8 Mohm 20");
         // clang-format on
     }
     void decode()
@@ -81,7 +78,7 @@ private slots:
         choose(s, choices);
         tick(s);
         QTEST(display(s), "display");
-        QTEST(shown(s, shows(s->id()).bandPaints, true), "paints");
+        QTEST(shown(s, roles(idOf(s)).bandPaints, true), "paints");
         QTEST(range(s), "range");
         tick(s);
         QTEST(range(s), "range");
@@ -90,7 +87,9 @@ private slots:
     void theTimerComputesByItself()
     {
         Screen *s = open(ScreenId::FiveBandDecoder);
-        choose(s, QStringLiteral("band1=red;band2=red;band3=black;band4=silver;band5=brown"));
+        choose(s,
+               QStringLiteral(
+                       "first=red;second=red;third=black;multiplier=silver;tolerance=brown"));
         QTRY_COMPARE(range(s), QStringLiteral("2.178 ohm 2.222 ohm 1"));
     }
 };

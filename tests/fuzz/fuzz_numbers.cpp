@@ -2,8 +2,8 @@
 // number, written back, reads as the same number (exactly when it has at most 15 significant
 // digits), and the written text is stable.
 
-#include "calculator/formulas.h"
-#include "colourcode/numbertext.h"
+#include "core/numbertext.h"
+#include "core/seriesparallel.h"
 
 #include <QString>
 
@@ -21,12 +21,12 @@ void require(bool condition)
 
 void checkRoundTrip(QStringView text)
 {
-    const auto value = colourcode::toNumber(text);
+    const auto value = core::toNumber(text);
     if (!value)
         return;
-    const QString written = colourcode::toText(*value);
-    const auto back = colourcode::toNumber(written);
-    require(std::isfinite(*value) && back && colourcode::toText(*back) == written);
+    const QString written = core::toText(*value);
+    const auto back = core::toNumber(written);
+    require(std::isfinite(*value) && back && core::toText(*back) == written);
     int digits = 0;
     for (QChar c : text.left(text.indexOf(u'e', 0, Qt::CaseInsensitive)))
         digits += c.isDigit() && (digits || c != u'0');
@@ -43,11 +43,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const qsizetype split = text.indexOf(u'\n');
     const QStringView first = QStringView(text).left(split < 0 ? text.size() : split);
     const QStringView second = split < 0 ? QStringView() : QStringView(text).mid(split + 1);
-    for (const auto result :
-         {calculator::sum(first, second), calculator::reciprocal(first, second)}) {
+    for (const auto result : {core::sum(first, second), core::reciprocal(first, second)}) {
         require(!result || std::isfinite(*result));
         if (result)
-            checkRoundTrip(colourcode::toText(*result));
+            checkRoundTrip(core::toText(*result));
     }
     return 0;
 }

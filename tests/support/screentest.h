@@ -1,21 +1,123 @@
+// SPDX-FileCopyrightText: 2026 The Ohmara developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // What the widget tests share: the program set up as it runs, choices made as a user makes
-// them, and what the screens show read back as the user sees it.
+// them, and what the screens show read back as the user sees it. Checks name controls by their
+// role; the role map below gives their design names.
 
+#include "app/application.h"
+#include "app/navigation.h"
 #include "app/screens.h"
 #include "support/rows.h"
-#include "ui/navigation.h"
+#include "ui/controls.h"
+#include "ui/screen.h"
 
 #include <QApplication>
 #include <QTest>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace screentest {
 
 using namespace ui;
-namespace nav = ui::navigation;
+using app::ScreenId;
+namespace nav = app::navigation;
+
+// The controls a check uses, by role, in the order the user meets them.
+struct Roles
+{
+    std::vector<std::pair<QString, const char *>> controls = {};
+    QStringList bandPaints = {}, bandNames = {}; // left to right
+    const char *value = nullptr, *tolerance = nullptr, *result = nullptr;
+};
+
+inline Roles roles(ScreenId id)
+{
+    switch (id) {
+    case ScreenId::Splash:
+        return {.controls = {{"frame", "Frame1"},
+                             {"photograph", "Image1"},
+                             {"logo", "imgLogo"},
+                             {"greeting", "Label3"},
+                             {"five band news", "Label4"}}};
+    case ScreenId::FourBandDecoder:
+        return {.controls = {{"first", "band1"},
+                             {"second", "band2"},
+                             {"multiplier", "band3"},
+                             {"tolerance", "band4"},
+                             {"display", "Label5"},
+                             {"range timer", "Timer1"}},
+                .bandPaints = {"Label17", "Label16", "Label15", "Label14"},
+                .tolerance = "Label29"};
+    case ScreenId::FiveBandDecoder:
+        return {.controls = {{"first", "band1"},
+                             {"second", "band2"},
+                             {"third", "band3"},
+                             {"multiplier", "band4"},
+                             {"tolerance", "band5"},
+                             {"display", "Label5"},
+                             {"range timer", "Timer1"}},
+                .bandPaints = {"Label17", "Label16", "Label32", "Label15", "Label14"},
+                .tolerance = "Label29"};
+    case ScreenId::FourBandEncoder:
+        return {.controls = {{"in front", "Combo2"},
+                             {"first", "number1"},
+                             {"between", "combo1"},
+                             {"second", "number2"},
+                             {"unit", "number3"},
+                             {"tolerance", "tolerance"},
+                             {"value timer", "Timer1"},
+                             {"unit band timer", "Timer2"},
+                             {"range timer", "Timer3"}},
+                .bandPaints = {"Label1", "Label2", "Label3", "Label4"},
+                .bandNames = {"Label11", "Label12", "Label13", "Label14"},
+                .value = "Label15",
+                .tolerance = "Label21"};
+    case ScreenId::FiveBandEncoder:
+        return {.controls = {{"first", "number1"},
+                             {"after first", "Combo2"},
+                             {"second", "number2"},
+                             {"after second", "combo1"},
+                             {"third", "digit3"},
+                             {"unit", "multiplier"},
+                             {"tolerance", "tolerance"},
+                             {"value timer", "Timer1"},
+                             {"unit band timer", "Timer2"},
+                             {"range timer", "Timer3"}},
+                .bandPaints = {"Label1", "Label2", "Label24", "Label3", "Label4"},
+                .bandNames = {"Label11", "Label12", "Label25", "Label13", "Label14"},
+                .value = "Label15",
+                .tolerance = "Label21"};
+    case ScreenId::Calculator:
+        return {.controls = {{"first", "val1"}, {"second", "val2"}}, .result = "Label1"};
+    default:
+        return {};
+    }
+}
+
+inline ScreenId idOf(const Screen *s)
+{
+    for (const app::ScreenEntry &entry : app::screens()) {
+        if (nav::screen(entry.id) == s)
+            return entry.id;
+    }
+    qFatal("a screen that is not loaded");
+}
+
+// The control of that role on the screen.
+template<class T = QWidget>
+T *byRole(Screen *s, QAnyStringView role)
+{
+    for (const auto &[name, design] : roles(idOf(s)).controls) {
+        if (QAnyStringView::equal(name, role))
+            return s->control<T>(design);
+    }
+    qFatal("no control has the role %s", qPrintable(role.toString()));
+}
 
 // One tick of every running timer, as their clocks would give.
 inline void tick(Screen *s)
@@ -26,40 +128,15 @@ inline void tick(Screen *s)
     }
 }
 
-// The design's names of the controls a check reads, by what they show the user.
-struct Shows
+// The item becomes current, then the list reports the choice, as when the user picks it.
+inline void pickItem(DropDownList *list, int index)
 {
-    QStringList bandPaints = {}, bandNames = {}; // left to right
-    const char *value = nullptr, *tolerance = nullptr, *result = nullptr;
-};
-
-inline Shows shows(ScreenId id)
-{
-    switch (id) {
-    case ScreenId::FourBandDecoder:
-        return {.bandPaints = {"Label17", "Label16", "Label15", "Label14"}, .tolerance = "Label29"};
-    case ScreenId::FiveBandDecoder:
-        return {.bandPaints = {"Label17", "Label16", "Label32", "Label15", "Label14"},
-                .tolerance = "Label29"};
-    case ScreenId::FourBandEncoder:
-        return {.bandPaints = {"Label1", "Label2", "Label3", "Label4"},
-                .bandNames = {"Label11", "Label12", "Label13", "Label14"},
-                .value = "Label15",
-                .tolerance = "Label21"};
-    case ScreenId::FiveBandEncoder:
-        return {.bandPaints = {"Label1", "Label2", "Label24", "Label3", "Label4"},
-                .bandNames = {"Label11", "Label12", "Label25", "Label13", "Label14"},
-                .value = "Label15",
-                .tolerance = "Label21"};
-    case ScreenId::Calculator:
-        return {.result = "Label1"};
-    default:
-        return {};
-    }
+    list->setCurrentIndex(index);
+    emit list->activated(index);
 }
 
-// "list=item;list=item;tick": each item becomes current, then its list reports the choice, as
-// when the user picks it; "tick" ticks the timers.
+// "role=item;role=item;tick": each item picked in the list of that role; "tick" ticks the
+// timers.
 inline void choose(Screen *s, const QString &choices)
 {
     for (const QString &choice : choices.split(u';', Qt::SkipEmptyParts)) {
@@ -68,12 +145,11 @@ inline void choose(Screen *s, const QString &choices)
             continue;
         }
         const qsizetype eq = choice.indexOf(u'=');
-        auto *list = s->control<DropDownList>(qPrintable(choice.left(eq)));
+        auto *list = byRole<DropDownList>(s, choice.left(eq));
         const int index
                 = list->findText(choice.mid(eq + 1), Qt::MatchExactly | Qt::MatchCaseSensitive);
         QVERIFY2(index >= 0 && list->isEnabled(), qPrintable(choice));
-        list->setCurrentIndex(index);
-        emit list->activated(index);
+        pickItem(list, index);
     }
 }
 
@@ -105,24 +181,35 @@ inline QString shown(Screen *s, const QStringList &names, bool colours = false)
     return out.join(u' ');
 }
 
-// The range boxes: minimum, its unit, maximum, its unit, tolerance.
+// The range boxes: minimum, its unit, maximum, its unit; the same on every computing screen.
+inline const QStringList kRangeBoxes = {"minvalue", "multimin", "maxvalue", "multimax"};
+
+// The range boxes, then the tolerance.
 inline QString range(Screen *s)
 {
-    return shown(s,
-                 {"minvalue", "multimin", "maxvalue", "multimax",
-                  QLatin1String(shows(s->id()).tolerance)});
+    return shown(s, kRangeBoxes + QStringList{QLatin1String(roles(idOf(s)).tolerance)});
 }
 
-// The lists and timers that are switched off, in design order.
+// The lists and timers that are switched off, by role.
 inline QString locked(Screen *s)
 {
     QStringList out;
-    for (const ControlDef &def : s->design()) {
-        if ((def.kind == Kind::DropDownList && !s->control<QWidget>(def.name)->isEnabled())
-            || (def.kind == Kind::Timer && !s->timer(def.name)->isEnabled()))
-            out << QLatin1String(def.name);
+    for (const auto &[role, name] : roles(idOf(s)).controls) {
+        auto *timer = s->findChild<Timer *>(QLatin1String(name));
+        if (timer ? !timer->isEnabled() : !s->control<QWidget>(name)->isEnabled())
+            out << role;
     }
-    return out.join(u' ');
+    return out.join(u',');
+}
+
+// The button of that caption.
+inline CommandButton *button(Screen *s, const QString &caption)
+{
+    for (auto *b : s->findChildren<CommandButton *>()) {
+        if (b->text() == caption)
+            return b;
+    }
+    qFatal("no button reads %s", qPrintable(caption));
 }
 
 // Deletes the screens that unloads left for the event loop.
@@ -134,8 +221,8 @@ inline void settle()
 
 inline void unloadAll()
 {
-    for (int i = 0; i < kScreenCount; ++i)
-        nav::unload(ScreenId(i));
+    for (const app::ScreenEntry &entry : app::screens())
+        nav::unload(entry.id);
     settle();
 }
 

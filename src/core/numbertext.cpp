@@ -1,4 +1,4 @@
-#include "colourcode/numbertext.h"
+#include "core/numbertext.h"
 
 #include <QVarLengthArray>
 
@@ -7,7 +7,7 @@
 #include <cmath>
 #include <cstring>
 
-namespace colourcode {
+namespace core {
 namespace {
 
 bool isBlank(QChar c)
@@ -195,4 +195,4 @@ QString toText(double value)
     return slot.text;
 }
 
-} // namespace colourcode
+} // namespace core

@@ -1,10 +1,10 @@
-#include "calculator/formulas.h"
+#include "core/seriesparallel.h"
 
-#include "colourcode/numbertext.h"
+#include "core/numbertext.h"
 
 #include <cmath>
 
-namespace calculator {
+namespace core {
 namespace {
 
 std::optional<double> finite(double value)
@@ -25,8 +25,8 @@ std::optional<double> inverse(double value)
 
 std::optional<double> sum(QStringView first, QStringView second)
 {
-    const auto a = colourcode::toNumber(first);
-    const auto b = colourcode::toNumber(second);
+    const auto a = toNumber(first);
+    const auto b = toNumber(second);
     if (!a || !b)
         return std::nullopt;
     return finite(*b + *a);
@@ -34,13 +34,13 @@ std::optional<double> sum(QStringView first, QStringView second)
 
 std::optional<double> reciprocal(QStringView first, QStringView second)
 {
-    const auto a = colourcode::toNumber(first);
+    const auto a = toNumber(first);
     if (!a)
         return std::nullopt;
     const auto p = inverse(*a);
     if (!p)
         return std::nullopt;
-    const auto b = colourcode::toNumber(second);
+    const auto b = toNumber(second);
     if (!b)
         return std::nullopt;
     const auto q = inverse(*b);
@@ -52,4 +52,4 @@ std::optional<double> reciprocal(QStringView first, QStringView second)
     return inverse(*s);
 }
 
-} // namespace calculator
+} // namespace core

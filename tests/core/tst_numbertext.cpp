@@ -1,6 +1,9 @@
+// SPDX-FileCopyrightText: 2026 The Ohmara developers
+// SPDX-License-Identifier: MIT
+
 // The number conversions every computing screen shares, without any window.
 
-#include "colourcode/numbertext.h"
+#include "core/numbertext.h"
 #include "support/rows.h"
 
 #include <limits>
@@ -52,7 +55,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(bool, ok);
         QFETCH(double, value);
-        const auto n = colourcode::toNumber(text);
+        const auto n = core::toNumber(text);
         QCOMPARE(n.has_value(), ok);
         QCOMPARE(n.value_or(0.0), value);
     }
@@ -76,7 +79,8 @@ private slots:
         row("largest fixed", 999999999999999.0, "999999999999999");
         row("1e15 plus 1", 1e15 + 1, "1E+15");
         row("mantissa", 1.5e20, "1.5E+20");
-        row("three exponent digits", 1e300, "1E+300");
+        row("three exponent digits", 1e100, "1E+100");
+        row("three negative exponent digits", 1e-100, "1E-100");
         row("negative exponent form", -1.23456789012346e300, "-1.23456789012346E+300");
         row("ten thousandth", 0.0001, "0.0001");
         row("below ten thousandth", 0.00001, "1E-05");
@@ -87,16 +91,16 @@ private slots:
     void toText()
     {
         QFETCH(double, value);
-        QTEST(colourcode::toText(value), "text");
+        QTEST(core::toText(value), "text");
     }
 
     void localeDoesNotMatter()
     {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         std::setlocale(LC_ALL, "de_DE.UTF-8");
-        QCOMPARE(colourcode::toText(4.7), QStringLiteral("4.7"));
-        QCOMPARE(colourcode::toNumber(u"4.7").value_or(0), 4.7);
-        QVERIFY(!colourcode::toNumber(u"4,7"));
+        QCOMPARE(core::toText(4.7), QStringLiteral("4.7"));
+        QCOMPARE(core::toNumber(u"4.7").value_or(0), 4.7);
+        QVERIFY(!core::toNumber(u"4,7"));
         std::setlocale(LC_ALL, "C");
         QLocale::setDefault(QLocale::c());
     }

@@ -1,15 +1,15 @@
-#include "encoders/encoderrange.h"
+#include "core/encoding.h"
 
-#include "colourcode/bandcolour.h"
+#include "core/bandcolour.h"
 
 #include <span>
 
-namespace encoders {
+namespace core {
 namespace {
 
 void takeTolerance(const QString &tolerance, EncoderTexts &t)
 {
-    if (const auto *colour = colourcode::findByToleranceText(tolerance))
+    if (const auto *colour = findByToleranceText(tolerance))
         t.range.fraction = QLatin1String(colour->tolerance->fraction);
 }
 
@@ -24,9 +24,9 @@ void runBlock(EncoderTexts &t, Source source, double divisor, const char *unit,
     if (source == Source::Copy)
         t.range.scaled = t.digits;
     else
-        colourcode::scaleValue(t.range, t.digits, divisor);
+        scaleValue(t.range, t.digits, divisor);
     const QString &maximumOfText = maximumOf == MaximumOf::Digits ? t.digits : t.range.scaled;
-    colourcode::minimumAndMaximum(t.range, t.range.scaled, maximumOfText, QLatin1String(unit));
+    minimumAndMaximum(t.range, t.range.scaled, maximumOfText, QLatin1String(unit));
 }
 
 bool is(const QString &text, const char *literal)
@@ -131,6 +131,7 @@ using Five = FiveBandChoice;
 constexpr RangeStep<Five> kFiveBandSteps[] = {
         {.list = &Five::afterSecond, .item = ".", .source = Source::Copy, .divisor = 1, .unit = "ohm"},
         {.list = &Five::afterFirst, .item = ".", .source = Source::Copy, .divisor = 1, .unit = "ohm"},
+        // "kohm" in lower case here alone, unlike "Kohm" elsewhere: it is what users see.
         {.list = &Five::afterFirst, .item = "k", .source = Source::Scale, .divisor = 1e3, .unit = "kohm"},
         {.list = &Five::afterFirst, .item = "M", .source = Source::Scale, .divisor = 1e5, .unit = "Mohm"},
         {.list = &Five::unit, .item = " ohm", .source = Source::Copy, .divisor = 1, .unit = "ohm"},
@@ -207,4 +208,16 @@ QString fiveBandValueText(const FiveBandChoice &c)
     return text;
 }
 
-} // namespace encoders
+QString spokenEncoding(const QString &valueLine, const QStringList &bandNames,
+                       const RangeTexts &range)
+{
+    QStringList bands = bandNames;
+    bands.removeAll(QString());
+    QStringList value{valueLine.trimmed(), bands.join(QLatin1String(", "))};
+    value.removeAll(QString());
+    QStringList parts{value.join(QLatin1String(": ")), spokenRange(range)};
+    parts.removeAll(QString());
+    return parts.join(QLatin1String("; "));
+}
+
+} // namespace core

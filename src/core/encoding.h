@@ -1,16 +1,17 @@
 #pragma once
 
-#include "colourcode/range.h"
+#include "core/range.h"
 
 #include <QString>
+#include <QStringList>
 
-namespace encoders {
+namespace core {
 
-// The working texts and results of an encoder's range computation, as its labels hold them.
+// What an encoder's range computation keeps between its ticks and shows.
 struct EncoderTexts
 {
     QString digits; // the value written with its digits, a point or appended zeros
-    colourcode::RangeTexts range;
+    RangeTexts range;
     QString toleranceText;
 };
 
@@ -46,4 +47,9 @@ void fiveBandRangeTick(const FiveBandChoice &choice, EncoderTexts &t);
 QString fourBandValueText(const FourBandChoice &choice);
 QString fiveBandValueText(const FiveBandChoice &choice);
 
-} // namespace encoders
+// The value line, the bands' names in band order and the range as one line:
+// "47 Kohm 5%: Yellow, Purple, Orange, Gold; minimum 44.65 Kohm, maximum 49.35 Kohm".
+QString spokenEncoding(const QString &valueLine, const QStringList &bandNames,
+                       const RangeTexts &range);
+
+} // namespace core

@@ -6,9 +6,9 @@
 
 #include <QString>
 
-namespace colourcode {
+namespace core {
 
-// As the screen's labels hold them between ticks.
+// What a computing screen keeps between its ticks; the last four are its range boxes.
 struct RangeTexts
 {
     QString fraction; // the tolerance as a decimal fraction text: ".05"
@@ -24,4 +24,7 @@ void scaleValue(RangeTexts &t, const QString &value, double divisor);
 void minimumAndMaximum(RangeTexts &t, const QString &minimumOf, const QString &maximumOf,
                        QLatin1String unit);
 
-} // namespace colourcode
+// "minimum 4.465 Kohm, maximum 4.935 Kohm", as the range boxes show it; an empty box is left out.
+QString spokenRange(const RangeTexts &t);
+
+} // namespace core

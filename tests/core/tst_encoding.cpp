@@ -1,10 +1,13 @@
+// SPDX-FileCopyrightText: 2026 The Ohmara developers
+// SPDX-License-Identifier: MIT
+
 // The encoders' value text and range, without any window: what one tick makes of the lists'
 // texts, from the range an earlier tick left (47 ohm, gold).
 
-#include "encoders/encoderrange.h"
+#include "core/encoding.h"
 #include "support/rows.h"
 
-using namespace encoders;
+using namespace core;
 
 namespace {
 
@@ -20,7 +23,7 @@ const EncoderTexts kEarlier{{}, {".05", "47", "44.65", "ohm", "49.35", "ohm"}, {
 
 } // namespace
 
-class TestEncoderRange : public QObject
+class TestEncoding : public QObject
 {
     Q_OBJECT
 private slots:
@@ -95,5 +98,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestEncoderRange)
-#include "tst_encoderrange.moc"
+QTEST_APPLESS_MAIN(TestEncoding)
+#include "tst_encoding.moc"

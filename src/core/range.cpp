@@ -1,10 +1,12 @@
-#include "colourcode/range.h"
+#include "core/range.h"
 
-#include "colourcode/numbertext.h"
+#include "core/numbertext.h"
+
+#include <QStringList>
 
 #include <cmath>
 
-namespace colourcode {
+namespace core {
 namespace {
 
 // The number as text, unless the arithmetic gave none.
@@ -36,4 +38,14 @@ void minimumAndMaximum(RangeTexts &t, const QString &minimumOf, const QString &m
     t.maximumUnit = unit;
 }
 
-} // namespace colourcode
+QString spokenRange(const RangeTexts &t)
+{
+    QStringList parts;
+    if (!t.minimum.isEmpty())
+        parts << QLatin1String("minimum ") + t.minimum + u' ' + t.minimumUnit;
+    if (!t.maximum.isEmpty())
+        parts << QLatin1String("maximum ") + t.maximum + u' ' + t.maximumUnit;
+    return parts.join(QLatin1String(", "));
+}
+
+} // namespace core

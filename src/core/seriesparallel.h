@@ -4,7 +4,7 @@
 
 #include <optional>
 
-namespace calculator {
+namespace core {
 
 // Two component values as typed, combined. No result when a text is not a number or the
 // arithmetic divides by zero, overflows or is invalid; the screen then keeps its old result.
@@ -15,4 +15,4 @@ std::optional<double> sum(QStringView first, QStringView second);
 // Resistors in parallel, capacitors in series: 1 / (1/b + 1/a), in that order.
 std::optional<double> reciprocal(QStringView first, QStringView second);
 
-} // namespace calculator
+} // namespace core

@@ -1,15 +1,18 @@
+// SPDX-FileCopyrightText: 2026 The Ohmara developers
+// SPDX-License-Identifier: MIT
+
 // The decoders' value and range, without any window: what one tick makes of the bands' list
 // texts, from the range an earlier tick left (47 ohm, gold).
 
-#include "colourcode/decodedvalue.h"
+#include "core/decoding.h"
 #include "support/rows.h"
 
-using colourcode::DecoderTexts;
+#include <algorithm>
 
 // fraction, scaled, minimum and its unit, maximum and its unit
-const colourcode::RangeTexts kEarlier{".05", "47", "44.65", "ohm", "49.35", "ohm"};
+const core::RangeTexts kEarlier{".05", "47", "44.65", "ohm", "49.35", "ohm"};
 
-class TestDecodedValue : public QObject
+class TestDecoding : public QObject
 {
     Q_OBJECT
 private slots:
@@ -48,15 +51,12 @@ private slots:
         QFETCH(QString, tolerance);
         QFETCH(QString, magnitude);
         const QStringList d = digits.replace(u'-', QString()).split(u' ');
-        DecoderTexts t;
-        t.d1 = d[0];
-        t.d2 = d[1];
-        t.d3 = d.value(2);
-        t.multiplier = multiplier;
-        t.tolerance = tolerance;
-        t.magnitude = magnitude;
+        core::Decoding t;
+        t.digitCount = d.size() == 3 ? core::DigitCount::Three : core::DigitCount::Two;
+        std::copy(d.begin(), d.end(), t.display.digits.begin());
+        t.display.magnitude = magnitude;
         t.range = kEarlier;
-        colourcode::decoderTick(t, int(d.size()));
+        core::decoderTick(t, multiplier, tolerance);
         const QStringList out{t.value,
                               t.range.fraction,
                               t.range.scaled,
@@ -68,5 +68,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestDecodedValue)
-#include "tst_decodedvalue.moc"
+QTEST_APPLESS_MAIN(TestDecoding)
+#include "tst_decoding.moc"

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-namespace colourcode {
+namespace core {
 
 // Reads a decimal number with "." as separator, whatever the user's locale: optional blanks
 // around it, an optional sign, digits with at most one "." (".47" and "4." are fine) and an
@@ -17,4 +17,4 @@ std::optional<double> toNumber(QStringView text);
 // Only finite values have a text; the callers never pass others.
 QString toText(double value);
 
-} // namespace colourcode
+} // namespace core

@@ -1,8 +1,13 @@
-#include "colourcode/bandcolour.h"
+// SPDX-FileCopyrightText: 2026 The Ohmara developers
+// SPDX-License-Identifier: MIT
+
+#include "core/bandcolour.h"
 
 #include <QString>
 
-namespace colourcode {
+#include <array>
+
+namespace core {
 namespace {
 
 constexpr ToleranceTexts kBrownTol{"1", ".01", "1%"};
@@ -14,7 +19,7 @@ constexpr ToleranceTexts kNoBandTol{"20", ".2", "20%"};
 constexpr std::nullopt_t none = std::nullopt;
 
 // Several paints carry a blue component of 1; those are the real values, not typos.
-const std::array<BandColour, 13> kTable{{
+constexpr std::array<BandColour, 13> kTable{{
         {"black", "Black", 0, 1.0, none, rgb(0, 0, 0), rgb(0, 0, 0), none},
         {"brown", "Brown", 1, 10.0, kBrownTol, rgb(128, 64, 64), rgb(128, 64, 64),
          rgb(128, 64, 64)},
@@ -41,13 +46,43 @@ const std::array<BandColour, 13> kTable{{
 
 constexpr const char *kDigitTexts[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
 
-constexpr const char *kFirstDigitItems[]
-        = {"brown", "red", "orange", "yellow", "green", "blue", "purple", "grey", "white"};
-constexpr const char *kDigitItems[]
-        = {"black", "brown", "red", "orange", "yellow", "green", "blue", "purple", "grey", "white"};
-constexpr const char *kMultiplierItems[]
-        = {"silver", "gold", "black", "brown", "red", "orange", "yellow", "green", "blue"};
-constexpr const char *kToleranceItems[] = {"brown", "red", "gold", "silver", "no band"};
+// One text of each colour that has the property, in table order; N must be their number.
+template<size_t N, class Has, class Text>
+constexpr std::array<const char *, N> column(Has has, Text text)
+{
+    std::array<const char *, N> texts{};
+    size_t n = 0;
+    for (const BandColour &c : kTable) {
+        if (has(c))
+            texts.at(n++) = text(c);
+    }
+    return n == N ? texts : throw "a list of the wrong length";
+}
+
+constexpr auto listName = [](const BandColour &c) { return c.listName; };
+constexpr auto isDigit = [](const BandColour &c) { return c.digit.has_value(); };
+constexpr auto isTolerance = [](const BandColour &c) { return c.tolerance.has_value(); };
+
+constexpr auto kFirstDigitItems
+        = column<9>([](const BandColour &c) { return c.digit > 0; }, listName);
+constexpr auto kDigitItems = column<10>(isDigit, listName);
+constexpr auto kToleranceItems = column<5>(isTolerance, listName);
+constexpr auto kToleranceTexts
+        = column<5>(isTolerance, [](const BandColour &c) { return c.tolerance->listText; });
+
+// The multipliers from the smallest, silver, to the largest, blue.
+constexpr auto kMultiplierItems = [] {
+    std::array<const char *, 9> items{};
+    for (const BandColour &c : kTable) {
+        if (!c.multiplier)
+            continue;
+        size_t smaller = 0;
+        for (const BandColour &other : kTable)
+            smaller += other.multiplier && *other.multiplier < *c.multiplier;
+        items.at(smaller) = c.listName;
+    }
+    return items;
+}();
 
 } // namespace
 
@@ -76,19 +111,29 @@ std::span<const BandColour> table()
     return kTable;
 }
 
-const BandColour *findByListName(QStringView name)
+const BandColour *findByListName(QAnyStringView name)
 {
     for (const BandColour &entry : kTable) {
-        if (name == QLatin1String(entry.listName))
+        if (QAnyStringView::equal(name, QLatin1String(entry.listName)))
             return &entry;
     }
     return nullptr;
 }
 
-const BandColour *findByToleranceText(QStringView text)
+const BandColour *findByDigitText(QAnyStringView text)
 {
     for (const BandColour &entry : kTable) {
-        if (entry.tolerance && text == QLatin1String(entry.tolerance->listText))
+        if (entry.digit && QAnyStringView::equal(text, QLatin1String(entry.digitText())))
+            return &entry;
+    }
+    return nullptr;
+}
+
+const BandColour *findByToleranceText(QAnyStringView text)
+{
+    for (const BandColour &entry : kTable) {
+        if (entry.tolerance
+            && QAnyStringView::equal(text, QLatin1String(entry.tolerance->listText)))
             return &entry;
     }
     return nullptr;
@@ -110,5 +155,17 @@ ListItems toleranceItems()
 {
     return kToleranceItems;
 }
+ListItems firstDigitTexts()
+{
+    return ListItems(kDigitTexts).subspan(1);
+}
+ListItems digitTexts()
+{
+    return kDigitTexts;
+}
+ListItems toleranceTexts()
+{
+    return kToleranceTexts;
+}
 
-} // namespace colourcode
+} // namespace core
