@@ -84,6 +84,27 @@ private slots:
         QTEST(range(s), "range");
     }
 
+    // The result offered to screen readers, as the display and the range boxes show it.
+    void spoken_data()
+    {
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<QString>("choices");
+        QTest::addColumn<QString>("spoken");
+        // clang-format off
+        row("only a tolerance", four, "tolerance=silver", "10 %");
+        row("no second digit", four, "first=yellow;multiplier=red;tolerance=gold", "4. kilo ohms, 5 %, minimum 0.38 Kohm, maximum 0.42 Kohm");
+        row("five 2R20", five, "first=red;second=red;third=black;multiplier=silver;tolerance=brown", "2.20 ohms, 1 %, minimum 2.178 ohm, maximum 2.222 ohm");
+        // clang-format on
+    }
+    void spoken()
+    {
+        QFETCH(int, screen);
+        QFETCH(QString, choices);
+        Screen *s = open(ScreenId(screen));
+        choose(s, choices + QStringLiteral(";tick"));
+        QTEST(byRole(s, u"display")->accessibleName(), "spoken");
+    }
+
     void theTimerComputesByItself()
     {
         Screen *s = open(ScreenId::FiveBandDecoder);

@@ -176,6 +176,10 @@ private slots:
         const qreal dpr = s->devicePixelRatio();
         const QImage shot = s->grab().toImage();
         const QColor ink = QApplication::palette().color(QPalette::WindowText);
+        // Without a title bar the window draws its own border: a line at its edge, then its face.
+        const QColor face = s->palette().color(QPalette::Button);
+        for (int x = 0; x < 8 && s->windowTitle().isEmpty(); ++x)
+            QVERIFY((shot.pixelColor(QPoint(x, s->height() / 2) * dpr) == face) == (x > 0));
         for (const ControlDef &def : s->design()) {
             if (def.kind == Kind::Timer)
                 continue;
