@@ -13,24 +13,20 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Which screens are loaded, by their object names.
+// Which screens are loaded.
 QString loadedScreens()
 {
     QStringList names;
     for (const app::ScreenEntry &entry : app::screens()) {
-        if (Screen *s = nav::screen(entry.id))
-            names << s->objectName();
+        if (nav::screen(entry.id))
+            names << kScreenNames[int(entry.id)];
     }
-    return names.join(u' ');
+    return names.join(u", ");
 }
 
 Screen *loaded(const QString &name)
 {
-    for (const app::ScreenEntry &entry : app::screens()) {
-        if (Screen *s = nav::screen(entry.id); s && s->objectName() == name)
-            return s;
-    }
-    return nullptr;
+    return nav::screen(ScreenId(kScreenNames.indexOf(name)));
 }
 
 void click(QWidget *w)
@@ -73,20 +69,20 @@ private slots:
         QTest::addColumn<int>("modifiers");
         QTest::addColumn<QString>("loaded");
         // clang-format off
-        row("bare window", "", 0, 0, "Form1");
-        row("frame", "frame", 0, 0, "Form1");
-        row("photograph", "photograph", 0, 0, "Form1");
-        row("logo", "logo", 0, 0, "Form1");
-        row("fun label", "greeting", 0, 0, "Form1");
-        row("five band label", "five band news", 0, 0, "frmSplash");
-        row("letter", "", int(Qt::Key_A), 0, "Form1");
-        row("escape", "", int(Qt::Key_Escape), 0, "Form1");
-        row("backspace", "", int(Qt::Key_Backspace), 0, "Form1");
-        row("ctrl+c", "", int(Qt::Key_C), int(Qt::ControlModifier), "Form1");
-        row("shift alone", "", int(Qt::Key_Shift), int(Qt::ShiftModifier), "frmSplash");
-        row("arrow", "", int(Qt::Key_Left), 0, "frmSplash");
-        row("function key", "", int(Qt::Key_F1), 0, "frmSplash");
-        row("the desktop's close", "close", 0, 0, "Form1");
+        row("bare window", "", 0, 0, "menu");
+        row("frame", "frame", 0, 0, "menu");
+        row("photograph", "photograph", 0, 0, "menu");
+        row("logo", "logo", 0, 0, "menu");
+        row("fun label", "greeting", 0, 0, "menu");
+        row("five band label", "five band news", 0, 0, "splash");
+        row("letter", "", int(Qt::Key_A), 0, "menu");
+        row("escape", "", int(Qt::Key_Escape), 0, "menu");
+        row("backspace", "", int(Qt::Key_Backspace), 0, "menu");
+        row("ctrl+c", "", int(Qt::Key_C), int(Qt::ControlModifier), "menu");
+        row("shift alone", "", int(Qt::Key_Shift), int(Qt::ShiftModifier), "splash");
+        row("arrow", "", int(Qt::Key_Left), 0, "splash");
+        row("function key", "", int(Qt::Key_F1), 0, "splash");
+        row("the desktop's close", "close", 0, 0, "menu");
         // clang-format on
     }
     void leavingTheSplash()
@@ -116,12 +112,12 @@ private slots:
         QTest::addColumn<QString>("back");
         QTest::addColumn<bool>("maximisable");
         // clang-format off
-        row("colour code list(s)", u"Form2"_s, u"back to main screen"_s, true);
-        row("4 band Colour code to value", u"Form3"_s, u"back to main screen"_s, false);
-        row("4 band Value to Colour code", u"Form4"_s, u"back to main window"_s, false);
-        row("resistor/capacitor calculator", u"Form5"_s, u"back to main screen"_s, false);
-        row("5 band colour code to value", u"Form6"_s, u"back to main screen"_s, false);
-        row("5 band value to colour code", u"Form7"_s, u"back to main window"_s, false);
+        row("colour code list(s)", u"chart"_s, u"back to main screen"_s, true);
+        row("4 band Colour code to value", u"four-band decoder"_s, u"back to main screen"_s, false);
+        row("4 band Value to Colour code", u"four-band encoder"_s, u"back to main window"_s, false);
+        row("resistor/capacitor calculator", u"calculator"_s, u"back to main screen"_s, false);
+        row("5 band colour code to value", u"five-band decoder"_s, u"back to main screen"_s, false);
+        row("5 band value to colour code", u"five-band encoder"_s, u"back to main window"_s, false);
         // clang-format on
     }
     void everyToolOpensAndCloses()
@@ -134,17 +130,17 @@ private slots:
         QPointer<Screen> tool = loaded(window);
         click(opener);
         QVERIFY(tool && tool == loaded(window) && tool->isVisible());
-        QCOMPARE(loadedScreens(), QStringLiteral("Form1 ") + window);
+        QCOMPARE(loadedScreens(), QStringLiteral("menu, ") + window);
         tool->windowHandle()->setWindowStates(Qt::WindowMaximized);
         QTEST(tool->windowHandle()->windowStates() == Qt::WindowMaximized, "maximisable");
         click(button(tool, back));
-        QCOMPARE(loadedScreens(), QStringLiteral("Form1"));
+        QCOMPARE(loadedScreens(), QStringLiteral("menu"));
         opener->setFocus();
         QTest::keyClick(opener, Qt::Key_Space);
         QVERIFY(loaded(window) && loaded(window)->isVisible());
         loaded(window)->close();
         settle();
-        QCOMPARE(loadedScreens(), QStringLiteral("Form1"));
+        QCOMPARE(loadedScreens(), QStringLiteral("menu"));
         QVERIFY(menu()->isVisible() && menu()->isEnabled());
     }
 
@@ -164,7 +160,7 @@ private slots:
         int ticks = 0;
         connect(timer, &Timer::ticked, this, [&] { ++ticks; });
         press(four, "back to main screen");
-        QCOMPARE(loadedScreens(), QStringLiteral("Form1 Form6"));
+        QCOMPARE(loadedScreens(), QStringLiteral("menu, five-band decoder"));
         QVERIFY(menu()->isVisible());
         QTest::qWait(120);
         QCOMPARE(ticks, 0);

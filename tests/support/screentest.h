@@ -99,6 +99,16 @@ inline Roles roles(ScreenId id)
     }
 }
 
+// The screens by what they are to the user, in the order of ScreenId.
+inline const QStringList kScreenNames = {"splash",
+                                         "menu",
+                                         "chart",
+                                         "four-band decoder",
+                                         "four-band encoder",
+                                         "calculator",
+                                         "five-band decoder",
+                                         "five-band encoder"};
+
 inline ScreenId idOf(const Screen *s)
 {
     for (const app::ScreenEntry &entry : app::screens()) {

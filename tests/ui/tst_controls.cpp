@@ -310,14 +310,14 @@ private:
         QTest::addColumn<bool>("sizable");
         QTest::addColumn<bool>("centred");
         // clang-format off
-        row("frmSplash", int(ScreenId::Splash), QString(), QSize(492, 283), false, true);
-        row("Form1", int(ScreenId::Menu), QStringLiteral("Ohmara V3.1"), QSize(339, 266), false, true);
-        row("Form2", int(ScreenId::Chart), QStringLiteral("Colour Codes list"), QSize(356, 450), true, true);
-        row("Form3", int(ScreenId::FourBandDecoder), QStringLiteral("Colour Code to Value"), QSize(546, 318), false, true);
-        row("Form4", int(ScreenId::FourBandEncoder), QStringLiteral("Value to Colours"), QSize(456, 269), false, true);
-        row("Form5", int(ScreenId::Calculator), QStringLiteral("Resistor/Capacitor Calculator"), QSize(307, 260), false, true);
-        row("Form6", int(ScreenId::FiveBandDecoder), QStringLiteral("5 band colour code to value"), QSize(496, 316), false, false);
-        row("Form7", int(ScreenId::FiveBandEncoder), QStringLiteral("5 band value to colour code"), QSize(479, 240), false, false);
+        row("splash", int(ScreenId::Splash), QString(), QSize(492, 283), false, true);
+        row("menu", int(ScreenId::Menu), QStringLiteral("Ohmara V3.1"), QSize(339, 266), false, true);
+        row("chart", int(ScreenId::Chart), QStringLiteral("Colour Codes list"), QSize(356, 450), true, true);
+        row("four-band decoder", int(ScreenId::FourBandDecoder), QStringLiteral("Colour Code to Value"), QSize(546, 318), false, true);
+        row("four-band encoder", int(ScreenId::FourBandEncoder), QStringLiteral("Value to Colours"), QSize(456, 269), false, true);
+        row("calculator", int(ScreenId::Calculator), QStringLiteral("Resistor/Capacitor Calculator"), QSize(307, 260), false, true);
+        row("five-band decoder", int(ScreenId::FiveBandDecoder), QStringLiteral("5 band colour code to value"), QSize(496, 316), false, false);
+        row("five-band encoder", int(ScreenId::FiveBandEncoder), QStringLiteral("5 band value to colour code"), QSize(479, 240), false, false);
         // clang-format on
     }
     static Screen *shownScreen()
