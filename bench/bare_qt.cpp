@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ohmara developers
+// SPDX-License-Identifier: MIT
+
 // The floor for any Qt Widgets program here: one empty window, nothing else.
 // With the argument "text" the window is one label, the floor for a window that shows text.
 #include <QApplication>

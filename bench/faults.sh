@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The Ohmara developers
+# SPDX-License-Identifier: MIT
 # Introduces faults one at a time into a scratch clone of HEAD and records which tests catch
 # each: a test suite is worth the faults it finds. Prints one line a fault; "NOT APPLIED" means
 # the fault's pattern no longer matches the code. The unit tests run first; the real-window,

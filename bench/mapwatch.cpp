@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ohmara developers
+// SPDX-License-Identifier: MIT
+
 // Start-up as the desktop sees it: from exec to the first window mapped on the root window.
 // Usage: mapwatch RUNS PROGRAM [ARGS...]; prints one time in milliseconds per run.
 

@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The Ohmara developers
+# SPDX-License-Identifier: MIT
 # Measures Ohmara and prints every figure beside its target and, where there is one, the floor
 # set by a bare Qt Widgets program. Starts its own virtual display.
 #

@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The Ohmara developers
+# SPDX-License-Identifier: MIT
 # Regenerates docs/screenshot.png: the menu and the four-band decoder on a virtual display.
 set -eu
 cd "$(dirname "$0")/.."

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ohmara developers
+// SPDX-License-Identifier: MIT
+
 // Draws every bitmap the screens show; the build runs it and embeds what it writes.
 // Usage: ohmara_artgen OUTPUT_DIR
 

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Ohmara developers
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages the build and the tests need, only those that are missing.
 # Sourced by run.sh and test.sh.
 

@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The Ohmara developers
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds and starts Ohmara.
 set -euo pipefail
 cd "$(dirname "$0")/.."

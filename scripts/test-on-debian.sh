@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The Ohmara developers
+# SPDX-License-Identifier: MIT
 # test-on-debian.sh [12|13]: the README's test command in a fresh Debian of that release (13 unless
 # told), as a new user runs it: a minimal system from Debian's mirror, a clone of this commit,
 # `bash scripts/test.sh` inside. The system runs in namespaces of its own (mounts, processes,

@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The Ohmara developers
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds and runs the whole test suite: the formatting checks, the
 # release build's tests, the same tests under AddressSanitizer, LeakSanitizer and
 # UndefinedBehaviorSanitizer, and a short fuzzing run. The tests that start the real program give

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ohmara developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // The range every computing screen shows, and the steps that compute it: the value in the unit

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ohmara developers
+// SPDX-License-Identifier: MIT
+
 #include "decoders/fourbanddecoder.h"
 
 #include "core/bandcolour.h"

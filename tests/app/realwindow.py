@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Ohmara developers
+# SPDX-License-Identifier: MIT
+
 """realwindow.py PROGRAM SUITE [DESKTOP]: the real program on an X display of its own under a
 real window manager, or in a Wayland session on it, in the test's D-Bus session, used as people
 use it. SUITE: desktop, session (what every desktop must get right), a11y, dark, speech-decoders,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ohmara developers
+// SPDX-License-Identifier: MIT
+
 // libFuzzer target: the number conversions and the calculator's input. A text read as a
 // number, written back, reads as the same number (exactly when it has at most 15 significant
 // digits), and the written text is stable.

@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The Ohmara developers
+# SPDX-License-Identifier: MIT
 # Installs into a scratch root and builds the .deb, then checks both as a desktop and a packager
 # would: the launcher entry, the icons, the AppStream metadata, the manual page, the package's
 # dependencies, what Debian's checker says of it, and that its program starts.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ohmara developers
+// SPDX-License-Identifier: MIT
+
 // The design's colours under a desktop scheme: what each design value means, and the text that
 // stays readable on a fixed colour (WCAG 2 contrast, at least 4.5:1).
 

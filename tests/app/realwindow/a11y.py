@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Ohmara developers
+# SPDX-License-Identifier: MIT
+
 """What the accessibility bus offers a screen reader or a switch user: the logo an image, the
 menu's welcome, the decoder's lists named by band and chosen by their actions, the result whole
 and labelled, and each change announced on its own."""

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Ohmara developers
+# SPDX-License-Identifier: MIT
+
 """Under GTK's dark Adwaita the chart's pale swatches keep their captions readable."""
 
 import os

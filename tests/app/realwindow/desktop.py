@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Ohmara developers
+# SPDX-License-Identifier: MIT
+
 """The program as openbox shows it: the splash and the menu placed and decorated as designed, the
 calculator's results whole, a tool minimised, moved and restored, each screen's taskbar button,
 the toolkit's options ignored, and the one line a user reads without a display."""

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Ohmara developers
+# SPDX-License-Identifier: MIT
+
 """The test's own display, desktop and processes, and what a user does and sees on them."""
 
 import ctypes

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Ohmara developers
+# SPDX-License-Identifier: MIT
+
 """What every desktop must get right: the splash left by a key and by a click, the menu centred
 with its frame, a tool stacked under the activated menu, minimised and brought back, closed by
 the desktop as by its back button."""

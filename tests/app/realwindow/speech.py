@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Ohmara developers
+# SPDX-License-Identifier: MIT
+
 """What Orca itself says, with its own speech server on a silent sound device, as a blind user
 goes through the decoders or the encoders and the calculator by the keyboard."""
 
