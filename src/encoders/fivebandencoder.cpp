@@ -13,6 +13,8 @@ namespace cc = core;
 
 constexpr Colour kBody = cc::kFiveBandBody;
 
+// " " is no point, letter or unit; a unit follows the digits in the value line, so it
+// begins with a blank or its one more zero.
 const char *const kPointOrLetter[] = {" ", ".", "k", "M"};
 const char *const kUnits[] = {" ", " ohm", " Kohm", " Mohm"};
 
