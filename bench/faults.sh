@@ -17,7 +17,7 @@ git clone -q . "$work/src"
 cd "$work/src"
 cmake --preset release >/dev/null && cmake --build --preset release >/dev/null || exit 1
 run_tests() {
-    ctest --preset release ${only:+-R "$only"} "$@" \
+    ctest --preset release ${only:+-R "$only"} "$@" </dev/null \
         2>&1 | sed -n 's/^[[:space:]]*[0-9]* - \([^ ]*\) .*/\1/p' | paste -sd' ' -
 }
 caught_by() {
