@@ -6,7 +6,7 @@
 ohmara_packages_build=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev
     fonts-liberation2)
 ohmara_packages_test=(clang-format black xvfb openbox xfwm4 kwin-x11 kwin-wayland kwin-style-breeze mutter xwayland
-    qt6-wayland
+    qt6-wayland pipewire wireplumber gstreamer1.0-pipewire gstreamer1.0-tools gstreamer1.0-plugins-base
     xdotool python3-xlib clang libclang-rt-dev
     desktop-file-utils appstream dpkg-dev file lintian
     dbus-bin dbus-daemon libglib2.0-bin at-spi2-core python3-pyatspi

@@ -8,6 +8,7 @@ import json
 import os
 import re
 import shutil
+import subprocess
 import tempfile
 import threading
 import time
@@ -97,7 +98,8 @@ ENCODERS = [
 
 SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)' ?\{'")
 # The test's own Orca settings: no echo of the keys it presses, no position in a list; the rest as
-# Orca comes.
+# Orca comes. Orca 43 and 48 read them from a settings file, Orca 51 from GSettings (its default
+# profile), here in the test's own dconf database.
 OFF = "enableKeyEcho enableEchoByCharacter enableEchoByWord enableEchoBySentence enablePositionSpeaking"
 QUIET = dict.fromkeys(OFF.split(), False)
 PROFILE = ["Default", "default"]
@@ -107,6 +109,10 @@ ORCA_SETTINGS = {
     "pronunciations": {},
     "keybindings": {},
 }
+ORCA_GSETTINGS = [
+    ("TypingEcho", "typing-echo", "key-echo character-echo word-echo sentence-echo"),
+    ("Speech", "speech", "speak-position-in-set"),
+]
 
 
 def words(utterances):
@@ -174,11 +180,18 @@ def orca_started(h, home, env, said):
     tty.setraw(log)
     threading.Thread(target=listen, args=(master, said), daemon=True).start()
     h.accessibility_on()
-    os.makedirs(home + "/orca")
-    with open(home + "/orca/user-settings.conf", "w") as conf:
-        json.dump(ORCA_SETTINGS, conf)
+    command = own_pid_namespace("orca", "--debug-file", os.ttyname(log))
+    if "--user-prefs" in subprocess.run(["orca", "--help"], capture_output=True, text=True).stdout:
+        os.makedirs(home + "/orca")
+        with open(home + "/orca/user-settings.conf", "w") as conf:
+            json.dump(ORCA_SETTINGS, conf)
+        command += ["-u", home + "/orca"]
+    else:
+        for schema, path, keys in ORCA_GSETTINGS:
+            where = "org.gnome.Orca.%s:/org/gnome/orca/default/%s/" % (schema, path)
+            for key in keys.split():
+                subprocess.run(["gsettings", "set", where, key, "false"], check=True)
     errors = tempfile.TemporaryFile()
-    command = own_pid_namespace("orca", "--debug-file", os.ttyname(log), "-u", home + "/orca")
     orca = h.start(*command, env=env, stderr=errors)
     speaks = h.wait(lambda: "Screen reader on." in said or orca.poll() is not None, 30)
     if speaks and orca.poll() is None:
