@@ -1,8 +1,8 @@
 #!/bin/bash
 # SPDX-FileCopyrightText: 2026 The Ohmara developers
 # SPDX-License-Identifier: MIT
-# test-on-debian.sh [12|13]: the README's test command in a fresh Debian of that release (13 unless
-# told), as a new user runs it: a minimal system from Debian's mirror, a clone of this commit,
+# test-on-debian.sh [12|13|testing]: the README's test command in a fresh Debian of that release (13
+# unless told), as a new user runs it: a minimal system from Debian's mirror, a clone of this commit,
 # `bash scripts/test.sh` inside. The system runs in namespaces of its own (mounts, processes,
 # IPC; for the tests also the network, where X's and D-Bus's abstract sockets live), so nothing
 # of it outlives the run and nothing of this machine's desktop or screen reader reaches it.
@@ -13,7 +13,7 @@ self=$PWD/scripts/test-on-debian.sh
 
 # In the new namespaces: mounts that go with them, the system's own /proc, /tmp and /dev/shm.
 if [ "${1:-}" = --inside ]; then
-    work=$2 base=$3 archives=$4
+    work=$2 base=$3 archives=$4 release=$5
     root=$work/root
     mount --make-rprivate /
     mount -t overlay overlay -o "lowerdir=$base,upperdir=$work/upper,workdir=$work/overlay" "$root"
@@ -24,6 +24,11 @@ if [ "${1:-}" = --inside ]; then
     mount -t tmpfs tmpfs "$root/tmp"
     mount --bind "$archives" "$root/var/cache/apt/archives"
     cp /etc/resolv.conf "$root/etc/resolv.conf"
+    # The mirror's testing may be a snapshot whose Release is past its Valid-Until; what is coming
+    # is tried as it is. A release stays checked.
+    if [ "$release" = testing ]; then
+        echo 'Acquire::Check-Valid-Until "false";' >"$root/etc/apt/apt.conf.d/99ohmara-testing-snapshot"
+    fi
     git clone -q --no-hardlinks "$PWD" "$root/root/ohmara"
     echo "Debian $(cat "$root/etc/debian_version"), commit $(git -C "$root/root/ohmara" log -1 --format=%h)"
     # The one step that needs the mirror, as the test command takes it; then the test command
@@ -43,7 +48,8 @@ release=${1:-13}
 case $release in
 12) suite=bookworm ;;
 13) suite=trixie ;;
-*) echo "usage: $0 [12|13]" >&2 && exit 2 ;;
+testing) suite=testing ;;
+*) echo "usage: $0 [12|13|testing]" >&2 && exit 2 ;;
 esac
 [ "$(id -u)" -eq 0 ] || exec sudo bash "$self" "$@"
 
@@ -67,4 +73,4 @@ trap 'rm -rf "$work"' EXIT
 mkdir "$work/upper" "$work/overlay" "$work/root"
 # The first process is the namespaces' init: every process left when it ends is killed with it.
 unshare --mount --pid --ipc --uts --fork --kill-child -- \
-    bash "$self" --inside "$work" "$base" "$cache/$suite-archives"
+    bash "$self" --inside "$work" "$base" "$cache/$suite-archives" "$release"

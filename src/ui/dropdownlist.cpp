@@ -21,9 +21,12 @@ DropDownList::DropDownList(const ControlDef &def, QWidget *parent)
     setFont(fontOf(def.font));
     setEditable(false);
     setMaxVisibleItems(8);
+    // Nothing chosen, and nothing chosen meanwhile: a list whose first item became current for a
+    // moment would tell screen readers of a choice nobody made. A placeholder keeps the toolkit
+    // from choosing the first item; a blank one shows nothing.
+    setPlaceholderText(QStringLiteral(" "));
     for (const char *item : def.items)
         addItem(QLatin1String(item));
-    setCurrentIndex(-1);
     // The closed box is as high as its design says; the list itself opens below it.
     setGeometry(rectOf(def));
     setFocusPolicy(Qt::StrongFocus);
@@ -41,10 +44,8 @@ DropDownList::DropDownList(const ControlDef &def, QWidget *parent)
         if (view()->isVisible())
             return;
         const QModelIndexList rows = view()->selectionModel()->selectedRows();
-        if (rows.size() != 1 || rows.front().row() == currentIndex())
-            return;
-        setCurrentIndex(rows.front().row());
-        emit activated(currentIndex());
+        if (rows.size() == 1 && rows.front().row() != currentIndex())
+            choose(rows.front().row());
     });
 }
 
@@ -78,13 +79,19 @@ void DropDownList::chooseByTyping(const QString &typed)
     for (int i = 0; i < count(); ++i) {
         const int row = (from + i) % count();
         if (itemText(row).startsWith(prefix, Qt::CaseInsensitive)) {
-            if (row != currentIndex()) {
-                setCurrentIndex(row);
-                emit activated(row);
-            }
+            if (row != currentIndex())
+                choose(row);
             return;
         }
     }
+}
+
+void DropDownList::choose(int index)
+{
+    if (index < 0 || index >= count())
+        return;
+    setCurrentIndex(index);
+    emit activated(index);
 }
 
 void DropDownList::setText(const QString &text)

@@ -19,6 +19,8 @@ public:
 
     QString text() const { return currentText(); }
     void setText(const QString &text);
+    // The item at index chosen as the user chooses one: it becomes current, then Click.
+    void choose(int index);
 
 signals:
     void clicked();

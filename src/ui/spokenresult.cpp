@@ -4,6 +4,7 @@
 #include "ui/spokenresult.h"
 
 #include "ui/dropdownlist.h"
+#include "ui/screenreader.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -11,42 +12,17 @@
 #include <algorithm>
 
 namespace ui {
+namespace {
 
-Notice::Notice(QWidget *parent)
-    : QWidget(parent)
-{
-    setGeometry(0, 0, 0, 0);
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setFocusPolicy(Qt::NoFocus);
-    hide();
-}
-
-Announcer::Announcer(QWidget *parent)
-    : QWidget(parent)
-{
-    setGeometry(0, 0, 0, 0);
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setFocusPolicy(Qt::NoFocus);
-#ifndef OHMARA_ANNOUNCEMENTS
-    for (int i = 0; i < 3; ++i)
-        m_notices.push_back(new Notice(this));
-#endif
-}
-
-void Announcer::announce(const QString &text)
-{
-#ifdef OHMARA_ANNOUNCEMENTS
-    // An announcement is spoken as it is; before its text, Orca 48 names a notification's role.
-    QAccessibleAnnouncementEvent event(parentWidget(), text);
-    QAccessible::updateAccessibility(&event);
+#ifdef OHMARA_ANNOUNCE_CHOICE
+constexpr int kScreenReaderFirst = 0;
 #else
-    QWidget *notice = m_notices[m_next];
-    m_next = (m_next + 1) % m_notices.size();
-    notice->setAccessibleName(text);
-    notice->hide();
-    notice->show();
+// The screen reader speaks a list's new choice itself; the result comes after it, once it has
+// had the time to take the choice (an announcement goes before what it has not yet taken).
+constexpr int kScreenReaderFirst = 300;
 #endif
-}
+
+} // namespace
 
 void SpokenResult::followChoices(const QList<DropDownList *> &lists, int slowestTimerMs)
 {
@@ -55,27 +31,34 @@ void SpokenResult::followChoices(const QList<DropDownList *> &lists, int slowest
                          [this, list] { choiceMade(list); });
     // Half again as long as the slowest timer, since coarse timers may tick late.
     m_settling.setSingleShot(true);
-    m_settling.setInterval(slowestTimerMs * 3 / 2);
+    m_settling.setInterval(std::max(slowestTimerMs * 3 / 2, kScreenReaderFirst));
     QObject::connect(&m_settling, &QTimer::timeout, [this] { announce(); });
 }
 
 void SpokenResult::setResultControls(QWidget *screen, std::vector<QWidget *> producers,
                                      QWidget *resultArea)
 {
-    m_producers = std::move(producers);
     m_resultArea = resultArea;
     m_announcer = new Announcer(screen);
-    // A producer the focus leaves offers the result as it is, whatever it last told.
+    for (QWidget *producer : producers) {
+#ifndef OHMARA_ANNOUNCE_CHOICE
+        // The announcer's name is the result, and nothing else's.
+        if (describeBy(producer, m_announcer))
+            continue;
+#endif
+        m_described.push_back(producer);
+    }
+    // A producer the focus leaves has the result as it is, whatever it had.
     QObject::connect(qApp, &QApplication::focusChanged, m_announcer,
                      [this](QWidget *old, QWidget *) {
-                         if (isProducer(old))
+                         if (isDescribed(old))
                              old->setAccessibleDescription(m_offered);
                      });
 }
 
-bool SpokenResult::isProducer(const QWidget *widget) const
+bool SpokenResult::isDescribed(const QWidget *widget) const
 {
-    return widget && std::find(m_producers.begin(), m_producers.end(), widget) != m_producers.end();
+    return widget && std::find(m_described.begin(), m_described.end(), widget) != m_described.end();
 }
 
 void SpokenResult::offer(const QString &text)
@@ -83,35 +66,33 @@ void SpokenResult::offer(const QString &text)
     if (text == m_offered)
         return;
     m_offered = text;
-    for (QWidget *w : m_producers) {
-        if (!tellsByDescription(w))
-            w->setAccessibleDescription(text);
+    for (QWidget *w : m_described) {
+        // What Qt tells of the control with the focus is spoken at once: it has the result when
+        // the focus leaves, or as the announcement.
+#ifdef OHMARA_ANNOUNCEMENTS
+        if (w == QApplication::focusWidget())
+            continue;
+#endif
+        w->setAccessibleDescription(text);
     }
+#ifndef OHMARA_ANNOUNCE_CHOICE
+    m_announcer->setAccessibleName(text);
+#endif
     if (m_resultArea)
         m_resultArea->setAccessibleName(text);
-    // The description's own change is not spoken by every screen reader.
     m_resultPending = !text.isEmpty();
     announceWhenSettled();
 }
 
-bool SpokenResult::tellsByDescription(const QWidget *producer) const
-{
-#ifdef OHMARA_ANNOUNCEMENTS
-    // Qt 6.8 tells screen readers of a new description, and Orca 48 speaks at once that of the
-    // control with the focus: there the announcement is that change, not a second utterance.
-    return producer == QApplication::focusWidget();
-#else
-    Q_UNUSED(producer);
-    return false;
-#endif
-}
-
 void SpokenResult::choiceMade(const DropDownList *list)
 {
-    // A screen reader does not speak a closed list's new choice by itself. A blank item
-    // would be spoken as nothing.
+#ifdef OHMARA_ANNOUNCE_CHOICE
+    // A blank item would be spoken as nothing.
     const QString choice = list->text();
     m_choice = choice.trimmed().isEmpty() ? QStringLiteral("blank") : choice;
+#else
+    Q_UNUSED(list);
+#endif
     announceWhenSettled();
 }
 
@@ -124,27 +105,26 @@ void SpokenResult::announceWhenSettled()
 
 void SpokenResult::announce()
 {
-    const QString choice = m_choice;
-    const bool resultChanged = m_resultPending;
-    m_choice.clear();
-    m_resultPending = false;
-    QWidget *focused = QApplication::focusWidget();
-    const bool byDescription = isProducer(focused) && tellsByDescription(focused);
-    if (byDescription && !m_offered.isEmpty()) {
-        QStringList told{choice, m_offered};
-        told.removeAll(QString());
-        focused->setAccessibleDescription(told.join(QLatin1String(". ")));
-        return;
+    QWidget *describedFocus = nullptr;
+#if defined(OHMARA_ANNOUNCEMENTS) && defined(OHMARA_ANNOUNCE_CHOICE)
+    // The control with the focus tells the choice and the result as they stand, as its new
+    // description.
+    if (QWidget *focused = QApplication::focusWidget(); isDescribed(focused)) {
+        if (m_offered.isEmpty())
+            focused->setAccessibleDescription({});
+        else
+            describedFocus = focused;
     }
+#endif
+    QStringList parts{m_choice};
     // An emptied result is no news: only the choice is.
-    if (byDescription)
-        focused->setAccessibleDescription({});
-    QStringList parts{choice};
-    if (resultChanged)
+    if (m_resultPending || describedFocus)
         parts << m_offered;
     parts.removeAll(QString());
+    m_choice.clear();
+    m_resultPending = false;
     if (!parts.isEmpty())
-        m_announcer->announce(parts.join(QLatin1String(". ")));
+        m_announcer->announce(parts.join(QLatin1String(". ")), describedFocus);
 }
 
 Welcome::Welcome(QWidget *window, const QString &text)

@@ -3,9 +3,8 @@
 
 #pragma once
 
-// Each screen's result for screen readers: offered with the controls that produce it and
-// announced once a choice and all it changes have settled, through a status line whose notices
-// are spoken whatever has the focus; and a window's welcome.
+// Each screen's result for screen readers: offered as the description of the controls that
+// produce it, and announced once a choice and all it changes have settled; and a window's welcome.
 
 #include <QPointer>
 #include <QString>
@@ -14,59 +13,52 @@
 
 #include <vector>
 
-// Qt 6.8 sends announcements to screen readers, and tells them of every new description; Qt 6.4
-// does neither.
+// How a screen tells screen readers its result depends on the toolkit it runs on, and on the
+// screen readers of the desktops that ship it.
+// - Qt 6.4 (Orca 43): the result is the description of the controls that produce it, which Qt
+//   does not tell screen readers of; the choice and the result are announced as the notice of a
+//   status line.
+// - Qt 6.8 (Orca 48): Qt tells screen readers of every new description, and Orca 48 speaks that
+//   of the control with the focus at once: that control's new description is the announcement,
+//   the choice and the result; an announcement where the focus is elsewhere. Orca 48 reads what
+//   describes a control (a "described by" relation) from a cache it keeps for a minute.
+// - Later (Orca 51): what describes the controls is the result, read afresh whenever the focus
+//   comes or the user asks where they are; the screen reader speaks a list's new choice itself,
+//   and the result is announced after it.
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
 #define OHMARA_ANNOUNCEMENTS 1
+#endif
+#if QT_VERSION < QT_VERSION_CHECK(6, 9, 0)
+#define OHMARA_ANNOUNCE_CHOICE 1
 #endif
 
 namespace ui {
 
+class Announcer;
 class DropDownList;
 
-// One notice of an announcer: nothing to see, a name to be spoken.
-class Notice : public QWidget
-{
-public:
-    explicit Notice(QWidget *parent);
-};
-
-// Nothing to see: a status line whose notices a screen reader speaks as each is shown, whatever
-// has the focus, without calling them notifications. The notices take turns: a screen reader
-// reads a notice's text some time after it shows, by when the next may already be out.
-class Announcer : public QWidget
-{
-    Q_OBJECT
-public:
-    explicit Announcer(QWidget *parent);
-    void announce(const QString &text);
-
-private:
-    std::vector<QWidget *> m_notices;
-    size_t m_next = 0;
-};
-
-// What a screen has computed, as one text for screen readers: the description of the controls
-// that produce it, where "where am I" finds it, and the name of the result area. Announced,
-// without moving the focus, only when it changes, together with the choice in a list that
-// changed it: "gold. 4.7 kilo ohms, 5 %, minimum 4.465 Kohm, ...".
+// What a screen has computed, as one text for screen readers: what describes the controls that
+// produce it, where the focus and "where am I" find it, and the name of the result area.
+// Announced, without moving the focus, only when it changes, together with the choice in a list
+// that changed it where the screen reader does not speak that itself:
+// "gold. 4.7 kilo ohms, 5 %, minimum 4.465 Kohm, ...".
 class SpokenResult
 {
 public:
     // Each choice in a list is announced once the slowest timer of the screen has ticked after it.
     void followChoices(const QList<DropDownList *> &lists, int slowestTimerMs);
-    // The screen announces through a status line of its own.
+    // The screen announces through an announcer of its own.
     void setResultControls(QWidget *screen, std::vector<QWidget *> producers, QWidget *resultArea);
     void offer(const QString &text);
 
 private:
-    bool isProducer(const QWidget *widget) const;
-    bool tellsByDescription(const QWidget *producer) const;
+    bool isDescribed(const QWidget *widget) const;
     void choiceMade(const DropDownList *list);
     void announceWhenSettled();
     void announce();
 
-    std::vector<QWidget *> m_producers;
+    // The producers whose own description is the result.
+    std::vector<QWidget *> m_described;
     QWidget *m_resultArea = nullptr;
     Announcer *m_announcer = nullptr;
     // What waits to be announced once every timer has had its tick after a change.

@@ -66,8 +66,13 @@ def run(h):
         h.check(h.wait(lambda: selected() == [item], 3), "%s chooses %s" % (combo.name, item))
     names = [c.name for c in lists]
     h.check(names == ["band 1", "band 2", "band 3", "band 4 / tolerance"], "lists named by their band: %s" % names)
+    # The result describes each list: as its description, or (Qt 6.8) as what it is described by.
     unfocused = next(c for c in lists if not c.getState().contains(pyatspi.STATE_FOCUSED))
-    h.check(h.wait(lambda: unfocused.description == RESULT), "the result offered whole: %r" % unfocused.description)
+    described = lambda: [
+        r.getTarget(0).name for r in unfocused.getRelationSet() if r.getRelationType() == pyatspi.RELATION_DESCRIBED_BY
+    ]
+    offered = lambda: unfocused.description or " ".join(described())
+    h.check(h.wait(lambda: offered() == RESULT), "the result offered whole: %r" % offered())
     minimum = next(d for d in descendants(w) if d.name == "4.465")
     labels = [r for r in minimum.getRelationSet() if r.getRelationType() == pyatspi.RELATION_LABELLED_BY]
     heading = [r.getTarget(0).name for r in labels]
@@ -80,8 +85,10 @@ def run(h):
     for item, count in [("red", 1), ("gold", 2)]:
         choose(lists[3], item)
         h.wait(lambda: any(len(kind) >= count for kind in kinds), 3)
-    expected = ["red. 4.7 kilo ohms, 2 %, minimum 4.606 Kohm, maximum 4.794 Kohm", "gold. " + RESULT]
+    # With the choice, where the screen reader does not speak a list's new choice itself.
+    results = ["4.7 kilo ohms, 2 %, minimum 4.606 Kohm, maximum 4.794 Kohm", RESULT]
+    as_expected = lambda kind: [n for _, n in kind] in (results, ["red. " + results[0], "gold. " + results[1]])
     apart = lambda kind: kind[0][0] is None or kind[0][0] != kind[1][0]
-    told_apart = any([n for _, n in kind] == expected and apart(kind) for kind in kinds)
+    told_apart = any(as_expected(kind) and apart(kind) for kind in kinds)
     h.check(told_apart, "two announcements, each of its own: %s" % [notices, announcements, told])
     action(next(d for d in descendants(w, pyatspi.ROLE_PUSH_BUTTON)))

@@ -15,10 +15,10 @@ import time
 
 
 class Orca48(str):
-    """What Orca 48 adds on "where am I" in a list and Orca 43 does not: the choice's position in the
-    list, and the choice that the list last announced with its result, which Orca 48 reads back as
-    the list's description (it speaks any new description of the control with the focus, so that is
-    where the announcement goes)."""
+    """What Orca 48 adds on "where am I" in a list and Orca 43 and 51 do not: the choice's position
+    in the list, and the choice that the list last announced with its result, which Orca 48 reads
+    back as the list's description (it speaks any new description of the control with the focus, so
+    that is where the announcement goes)."""
 
 
 # What Orca says, key by key, written down from what each screen shows. None: not checked (Orca may skip a
@@ -72,8 +72,10 @@ ENCODERS = [
     ("7", ["7. 47: Yellow, Purple."]),
     ("Tab Down Down", None),
     ("Down", [" Kohm. 47 Kohm: Yellow, Purple, Orange."]),
-    ("Tab Down Down", None),
-    ("Down", ["5%. 47 Kohm 5%: Yellow, Purple, Orange, Gold; minimum 44.65 Kohm, maximum 49.35 Kohm."]),
+    ("0", ["0 Kohm. 470 Kohm: Yellow, Purple, Yellow."]),
+    ("Tab Down", None),
+    ("5", ["5%. 470 Kohm 5%: Yellow, Purple, Yellow, Gold; minimum 446.5 Kohm, maximum 493.5 Kohm."]),
+    ("Down", ["10%. 470 Kohm 10%: Yellow, Purple, Yellow, Silver; minimum 423 Kohm, maximum 517 Kohm."]),
     ("Tab", None),
     ("space", MENU("4 band Value to Colour code")),
     ("Tab Tab", None),
