@@ -317,6 +317,8 @@ class Harness:
             self.check(self.remote, "mutter takes a user's keys and pointer and casts its screen")
 
     def end(self):
+        if self.remote:
+            self.remote.stop()  # mutter ends on a signal only with no remote session running
         for child in reversed(self.children):
             child.terminate()  # a speech server ends its speech modules with it
             try:

@@ -64,6 +64,9 @@ class RemoteDesktop:
         values = self.GLib.Variant("(%s)" % signature, arguments) if signature else None
         self.call(REMOTE[0], self.session, "org.gnome.Mutter.RemoteDesktop.Session", method, values, "()")
 
+    def stop(self):
+        self.remote("Stop")
+
     def key(self, combination, keymap):
         """One key, with its modifiers: "x", "Tab", "ctrl+a", "shift+Tab". The keys as the keyboard
         has them: keymap, an X display that has the compositor's keyboard map."""
