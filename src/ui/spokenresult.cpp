@@ -18,8 +18,9 @@ namespace {
 constexpr int kScreenReaderFirst = 0;
 #else
 // The screen reader speaks a list's new choice itself; the result comes after it, once it has
-// had the time to take the choice (an announcement goes before what it has not yet taken).
-constexpr int kScreenReaderFirst = 300;
+// had the time to take the choice, even on a busy machine (an announcement goes before what it
+// has not yet taken).
+constexpr int kScreenReaderFirst = 600;
 #endif
 
 } // namespace
