@@ -60,6 +60,7 @@ private slots:
         // grey 119 at 4.48:1; white on white not at all, on black at 21:1.
         // clang-format off
         QTest::newRow("black as drawn") << QColor(0, 0, 0) << 0x00FFFFFFu << QColor(0, 0, 0);
+        QTest::newRow("black as drawn, even on blue") << QColor(0, 0, 0) << 0x00FF0000u << QColor(0, 0, 0);
         QTest::newRow("grey 118 reads on white") << QColor(118, 118, 118) << 0x00FFFFFFu << QColor(118, 118, 118);
         QTest::newRow("grey 119 does not: black") << QColor(119, 119, 119) << 0x00FFFFFFu << QColor(0, 0, 0);
         QTest::newRow("white on white: black") << QColor(255, 255, 255) << 0x00FFFFFFu << QColor(0, 0, 0);
