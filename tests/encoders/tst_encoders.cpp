@@ -57,6 +57,7 @@ private slots:
         row("five 12k3", five, "first=1;second=2;third=3;unit= Mohm;tolerance=5%;tick;after second=k;tick", "Brown Red Orange Red Gold", "128,64,64 255,0,1 255,128,1 255,0,0 192,192,1", "12.3 Kohms 5%", "11.685 Kohm 12.915 Kohm 5%", "after first,unit,unit band timer");
         row("five 12M3", five, "first=1;second=2;third=3;unit= Mohm;tolerance=5%;tick;after second=M;tick", "Brown Red Orange Green Gold", "128,64,64 255,0,1 255,128,1 0,255,0 192,192,1", "12.3 Mohms 5%", "11.685 Mohm 12.915 Mohm 5%", "after first,unit,unit band timer");
         row("five first released", five, "unit= Mohm;after first=.;after first= ;tick", "- - - - -", "128,128,255 128,128,255 128,128,255 128,128,255 128,128,255", "  ", "- - - - -", "");
+        row("five first blank sets the unit back", five, "unit= Mohm;tick;after first= ;tick", "- - - - -", "128,128,255 128,128,255 128,128,255 128,128,255 128,128,255", "  ", "- Mohm - Mohm -", "");
         row("five second released", five, "unit= Mohm;tick;after second= ", "- - - - -", "128,128,255 128,128,255 128,128,255 128,128,255 128,128,255", " Mohm ", "- Mohm - Mohm -", "");
         row("five second released, ticked", five, "unit= Mohm;after second= ;tick", "- - - blue -", "128,128,255 128,128,255 128,128,255 0,0,255 128,128,255", " Mohm ", "- Mohm - Mohm -", "");
         // clang-format on
