@@ -96,7 +96,7 @@ void DropDownList::choose(int index)
 
 void DropDownList::setText(const QString &text)
 {
-    setCurrentIndex(findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    setCurrentIndex(findText(text));
 }
 
 } // namespace ui
