@@ -44,8 +44,13 @@ DropDownList::DropDownList(const ControlDef &def, QWidget *parent)
         if (view()->isVisible())
             return;
         const QModelIndexList rows = view()->selectionModel()->selectedRows();
-        if (rows.size() == 1 && rows.front().row() != currentIndex())
-            choose(rows.front().row());
+        if (rows.size() != 1 || rows.front().row() == currentIndex())
+            return;
+        choose(rows.front().row());
+        // A locked list keeps its choice, and shows it where the selection was.
+        if (rows.front().row() != currentIndex())
+            view()->selectionModel()->select(model()->index(currentIndex(), 0),
+                                             QItemSelectionModel::ClearAndSelect);
     });
 }
 
@@ -88,7 +93,8 @@ void DropDownList::chooseByTyping(const QString &typed)
 
 void DropDownList::choose(int index)
 {
-    if (index < 0 || index >= count())
+    // A locked list refuses a choice from any source, a keyboard or an assistive tool.
+    if (!isEnabled() || index < 0 || index >= count())
         return;
     setCurrentIndex(index);
     emit activated(index);

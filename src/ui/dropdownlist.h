@@ -19,7 +19,8 @@ public:
 
     QString text() const { return currentText(); }
     void setText(const QString &text);
-    // The item at index chosen as the user chooses one: it becomes current, then Click.
+    // The item at index chosen as the user chooses one: it becomes current, then Click. Nothing
+    // while the list is locked.
     void choose(int index);
 
 signals:

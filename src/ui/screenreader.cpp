@@ -139,10 +139,16 @@ public:
     {
         return child && child->object() == list()->view() ? 0 : -1;
     }
-    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+    // A locked list offers nothing to do, as the toolkit's own controls do.
+    QStringList actionNames() const override
+    {
+        if (!widget()->isEnabled())
+            return {};
+        return {showMenuAction(), pressAction()};
+    }
     void doAction(const QString &action) override
     {
-        if (action != showMenuAction() && action != pressAction())
+        if (!actionNames().contains(action))
             return;
         if (list()->view()->isVisible())
             list()->hidePopup();

@@ -6,6 +6,8 @@
 
 #include "support/screentest.h"
 
+#include <QAccessible>
+
 using namespace screentest;
 
 namespace {
@@ -74,6 +76,39 @@ private slots:
         QTEST(caption(s, r.value), "value");
         QTEST(range(s), "range");
         QTEST(locked(s), "locked");
+    }
+
+    // A list a point has locked refuses a choice from any source: an assistive tool that works
+    // the list through the accessibility bus finds no action, and selecting an item changes
+    // nothing.
+    void aLockedListRefusesEveryChoice_data()
+    {
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<QString>("choices");
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("shown");
+        // clang-format off
+        row("five unit after a point", five, "first=4;after first=.;second=7;third=0;tolerance=5%;tick", "unit", " Kohm", "4.465 ohm 4.935 ohm 5% after second,unit,unit band timer");
+        row("four between after a point in front", four, "in front=.;first=4;second=7;tolerance=10%;tick", "between", "k", "0.423 ohm 0.517 ohm 10% between,unit,unit band timer");
+        // clang-format on
+    }
+    void aLockedListRefusesEveryChoice()
+    {
+        QFETCH(int, screen);
+        QFETCH(QString, choices);
+        QFETCH(QString, list);
+        QFETCH(QString, item);
+        Screen *s = open(ScreenId(screen));
+        choose(s, choices);
+        auto *lockedList = byRole<DropDownList>(s, list);
+        QAccessibleInterface *listed = QAccessible::queryAccessibleInterface(lockedList);
+        QCOMPARE(listed->actionInterface()->actionNames(), QStringList());
+        QAccessibleInterface *cell
+                = listed->child(0)->tableInterface()->cellAt(lockedList->findText(item), 0);
+        cell->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        tick(s);
+        QTEST(range(s) + u' ' + locked(s), "shown");
     }
 
     void unitBandTimerStopsAndStartsOnItsOwn()
