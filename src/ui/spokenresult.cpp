@@ -49,8 +49,9 @@ void SpokenResult::setResultControls(QWidget *screen, std::vector<QWidget *> pro
 #endif
         m_described.push_back(producer);
     }
-    // A producer the focus leaves has the result as it is, whatever it had.
-    QObject::connect(qApp, &QApplication::focusChanged, m_announcer,
+    // A producer the focus leaves has the result as it is, whatever it had. The connection goes
+    // with this object, before the screen's controls: their deletion moves the focus too.
+    QObject::connect(qApp, &QApplication::focusChanged, &m_settling,
                      [this](QWidget *old, QWidget *) {
                          if (isDescribed(old))
                              old->setAccessibleDescription(m_offered);

@@ -8,6 +8,7 @@
 #include "ui/screenreader.h"
 #include "ui/spokenresult.h"
 
+#include <QAbstractItemView>
 #include <QSignalSpy>
 
 using namespace screentest;
@@ -128,6 +129,20 @@ private slots:
 #else
         QCOMPARE(heard, QStringList({"1"}));
 #endif
+    }
+
+    // Back pressed through the accessibility bus while a list's popup has the focus: the screen
+    // goes with its popup, and nothing of it runs once it is gone.
+    void unloadedWithAListOpen()
+    {
+        Screen *s = open(ScreenId::FourBandDecoder);
+        auto *list = byRole<DropDownList>(s, u"first");
+        list->setFocus();
+        list->showPopup();
+        QTRY_VERIFY(list->view()->hasFocus());
+        button(s, QStringLiteral("back to main screen"))->click();
+        settle();
+        QVERIFY(!nav::screen(ScreenId::FourBandDecoder));
     }
 
     void theTimerComputesByItself()
