@@ -58,8 +58,7 @@ Calculator::Calculator()
 
 void Calculator::showResult(std::optional<double> result)
 {
-    if (result)
-        m_result = core::toText(*result);
+    m_result = result ? core::toText(*result) : QString();
     m_resultBox->setCaption(m_result);
     offerResult(m_result);
 }

@@ -24,7 +24,8 @@ private slots:
     void clearAll();
 
 private:
-    // A formula that gives no result leaves the result shown as it was.
+    // A formula that gives no result shows none: the last one would read as the answer to the
+    // values now in the boxes.
     void showResult(std::optional<double> result);
 
     ui::TextBox *m_firstValue = nullptr;

@@ -10,7 +10,7 @@
 namespace core {
 
 // Two component values as typed, combined. No result when a text is not a number or the
-// arithmetic divides by zero, overflows or is invalid; the screen then keeps its old result.
+// arithmetic divides by zero, overflows or is invalid.
 
 // Resistors in series, capacitors in parallel: b + a.
 std::optional<double> sum(QStringView first, QStringView second);

@@ -20,8 +20,8 @@ private slots:
     }
     void cleanup() { unloadAll(); }
 
-    // Each row starts from the result 5 (10 parallel 10); "5" after a failure: the result stays.
-    // Clear empties the result and sets both boxes to 0.
+    // Each row starts from the result 5 (10 parallel 10); a computation that fails shows no
+    // result, never the last one. Clear empties the result and sets both boxes to 0.
     void buttons_data()
     {
         QTest::addColumn<QString>("button");
@@ -33,7 +33,8 @@ private slots:
         row("parallel resistors", "parallel resistors", "100", "220", "68.75");
         row("series capacitors", "series capacitors", "1", "2", "0.666666666666667");
         row("parallel capacitors", "parallel capacitors", "0.1", "0.22", "0.32");
-        row("a reciprocal fails", "series capacitors", "5", "0", "5");
+        row("a reciprocal fails", "series capacitors", "5", "0", "");
+        row("a sum fails", "series resistors", "x", "1", "");
         row("typing computes nothing", "", "47", "3", "5");
         row("clear", "clear", "47", "3", "");
         // clang-format on
