@@ -135,6 +135,15 @@ void Label::applyColours()
     setAutoFillBackground(!m_transparent);
 }
 
+void Label::changeEvent(QEvent *event)
+{
+    QLabel::changeEvent(event);
+    // The desktop switched between light and dark, or its style: the scheme's colours follow,
+    // the fixed ones stay. Setting the same palette again raises no further change.
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange)
+        applyColours();
+}
+
 void Label::mousePressEvent(QMouseEvent *event)
 {
     m_click.press(event);

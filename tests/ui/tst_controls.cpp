@@ -9,6 +9,7 @@
 
 #include <QElapsedTimer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QThread>
@@ -29,6 +30,7 @@ const ControlDef kControls[] = {
         {.name = "glass", .kind = Kind::Label, .left = 0, .top = 900, .width = 600, .height = 300, .caption = "  ", .flags = Flag::Transparent},
         {.name = "floor", .kind = Kind::Label, .left = 0, .top = 900, .width = 900, .height = 300, .backColour = 0xFF0000},
         {.name = "boxed", .kind = Kind::Label, .left = 1500, .top = 900, .width = 600, .height = 300, .backColour = 0xFFFFFF, .flags = Flag::Border},
+        {.name = "plain", .kind = Kind::Label, .left = 3000, .top = 2400, .width = 900, .height = 300, .caption = "plain"},
         {.name = "button", .kind = Kind::CommandButton, .left = 600, .top = 300, .width = 900, .height = 300, .caption = "go", .tabIndex = 2},
         {.name = "list", .kind = Kind::DropDownList, .left = 2400, .top = 0, .width = 1200, .height = 315, .tabIndex = 1, .items = kItems},
         {.name = "fast", .kind = Kind::Timer, .interval = 1},
@@ -262,6 +264,36 @@ private slots:
         QCOMPARE(pixel(m_screen, 101, 61), QColor(255, 255, 255)); // a border of one line
         m_screen->control<Label>("top")->setBackColour(0x01FFFF);
         QCOMPARE(pixel(m_screen, 10, 10), QColor(255, 255, 1));
+    }
+
+    // The desktop switched between light and dark while a screen is open: text and boxes in the
+    // scheme's colours follow it; the design's fixed colours stay, with text that reads on them.
+    void followsALiveSchemeSwitch_data()
+    {
+        QTest::addColumn<QColor>("face");
+        QTest::addColumn<QString>("shown");
+        // clang-format off
+        row("to dark", QColor(53, 53, 53), "255,255,255 on 53,53,53 | 255,255,255 on 53,53,53 | 0,0,0 on 255,255,255");
+        row("to light", QColor(239, 239, 239), "0,0,0 on 239,239,239 | 0,0,0 on 239,239,239 | 0,0,0 on 255,255,255");
+        // clang-format on
+    }
+    void followsALiveSchemeSwitch()
+    {
+        QFETCH(QColor, face);
+        const QPalette before = QApplication::palette();
+        const auto restore = qScopeGuard([&] { QApplication::setPalette(before); });
+        QApplication::setPalette(QPalette(face));
+        QCoreApplication::processEvents();
+        const auto rgb = [](const QColor &c) {
+            return QStringLiteral("%1,%2,%3").arg(c.red()).arg(c.green()).arg(c.blue());
+        };
+        QStringList shown;
+        for (const char *name : {"glass", "plain", "boxed"}) {
+            const QPalette p = m_screen->control<Label>(name)->palette();
+            shown << rgb(p.color(QPalette::WindowText)) + QLatin1String(" on ")
+                            + rgb(p.color(QPalette::Window));
+        }
+        QTEST(shown.join(QLatin1String(" | ")), "shown");
     }
 
     void listsChooseAsUsersDo()
