@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Ohmara developers
 // SPDX-License-Identifier: MIT
 
-// Both encoder screens driven as the user drives them, and every value they can express read
-// back through the decoder screens.
+// Both encoder screens driven as the user drives them; the range rules themselves are tried in
+// tst_encoding.
 
 #include "support/screentest.h"
 
@@ -13,12 +13,6 @@ using namespace screentest;
 namespace {
 
 const int four = int(ScreenId::FourBandEncoder), five = int(ScreenId::FiveBandEncoder);
-
-// The range in lower case: the decoders write "Kohm" where the five-band encoder writes "kohm".
-QString rangeOnly(Screen *s)
-{
-    return shown(s, kRangeBoxes).toLower();
-}
 
 } // namespace
 
@@ -123,47 +117,6 @@ private slots:
         choose(s, QStringLiteral("after second= ;unit= ohm"));
         QTRY_COMPARE(caption(s, qPrintable(multiplierName)), QStringLiteral("Black"));
         QTRY_COMPARE(caption(s, roles(idOf(s)).value), QStringLiteral(" ohm "));
-    }
-
-    // Every value an encoder can express: its bands, chosen on the decoder, give its range.
-    void crossCheck_data()
-    {
-        QTest::addColumn<int>("screen");
-        QTest::addColumn<QString>("way");
-        // clang-format off
-        for (const char *way : {"unit= ohm", "unit=0 ohm", "unit= Kohm", "unit=0 Kohm", "unit= Mohm", "between=.", "between=k", "between=M", "in front=.",
-                                "unit= Kohm;between=k", "unit=0 ohm;between=M", "unit= Mohm;between=.", "unit=0 Kohm;in front=."})
-            row(qPrintable(QStringLiteral("four %1").arg(QLatin1String(way))), four, way);
-        for (const char *way : {"unit= ohm", "unit= Kohm", "unit= Mohm", "after first=.", "after first=k", "after first=M", "after second=.", "after second=k", "after second=M"})
-            row(qPrintable(QStringLiteral("five %1").arg(QLatin1String(way))), five, way);
-        // clang-format on
-    }
-    void crossCheck()
-    {
-        QFETCH(int, screen);
-        QFETCH(QString, way);
-        const bool isFive = screen == five;
-        Screen *e = open(ScreenId(screen));
-        Screen *d = open(isFive ? ScreenId::FiveBandDecoder : ScreenId::FourBandDecoder);
-        const QStringList names = roles(idOf(e)).bandNames;
-        const char *tolerances[] = {"1%", "2%", "5%", "10%", "20%"};
-        choose(e, way);
-        for (int n = isFive ? 100 : 10; n <= (isFive ? 999 : 99); ++n) {
-            const QString digits = QString::number(n);
-            choose(e,
-                   QStringLiteral("first=%1;second=%2;tolerance=%3;tick")
-                           .arg(digits[0])
-                           .arg(digits[1])
-                           .arg(QLatin1String(tolerances[n % 5])));
-            if (isFive)
-                choose(e, QStringLiteral("third=%1;tick").arg(digits[2]));
-            for (int i = 0; i < names.size(); ++i)
-                choose(d,
-                       roles(idOf(d)).controls[i].first + u'='
-                               + caption(e, qPrintable(names[i])).toLower());
-            tick(d);
-            QCOMPARE(rangeOnly(d), rangeOnly(e));
-        }
     }
 };
 
