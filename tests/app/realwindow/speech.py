@@ -28,8 +28,33 @@ WELCOME = "welcome to Ohmara version 3.1, to begin click one of these buttons...
 MENU = lambda button: ["Ohmara V3.1.", button + " {button}.", WELCOME]
 FOUR_BAND = "4.7 kilo ohms, 5 %, minimum 4.465 Kohm, maximum 4.935 Kohm."
 FIVE_BAND = "1.00 kilo ohms, 1 %, minimum 0.99 Kohm, maximum 1.01 Kohm."
+# The chart as flat review reads it, line by line, top to bottom.
+CHART = [
+    "four-band example: yellow body, bands brown, black, red, gold 1 Kilo ohm (1000 ohms)",
+    "Colour digit 1 digit 2 digit 3 Multiplier",
+    "tolerence",
+    "black 0 0 x1",
+    "brown 1 1 1 x10 1% tol.",
+    "red 2 2 2 x100 2% tol",
+    "orange 3 3 3 x1000",
+    "yellow 4 4 4 x10000",
+    "green 5 5 5 x100000",
+    "blue 6 6 6 x1000000",
+    "purple 7 7 7",
+    "grey 8 8 8",
+    "white 9 9 9",
+    "gold x0.1 5% tol.",
+    "silver x0.01 10% tol",
+    "no band 20% tol",
+    "five-band example: dark blue body, bands brown, black, black, brown, brown 1 Kilo ohm (1000 ohms)",
+]
 DECODERS = [
     ("x", MENU("colour code list(s)")),
+    ("Return", ["Colour Codes list.", "back to main screen {button}."]),
+    # Flat review's next line (the keypad's 9) down the chart, and its previous line (7) back up.
+    *[("KP_Prior", [line]) for line in CHART],
+    *[("KP_Home", [line]) for line in reversed(CHART[:-1])],
+    ("space", MENU("colour code list(s)")),
     ("Tab", ["4 band Colour code to value {button}."]),
     ("Return", ["Colour Code to Value.", "band 1 combo box."]),
     ("Down", ["brown. 1."]),
@@ -98,7 +123,7 @@ ENCODERS = [
 ]
 
 
-SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)' ?\{'")
+SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)' ?\[?\{'")
 # The test's own Orca settings: no echo of the keys it presses, no position in a list; the rest as
 # Orca comes. Orca 43 and 48 read them from a settings file, Orca 51 from GSettings (its default
 # profile), here in the test's own dconf database.
