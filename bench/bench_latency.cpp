@@ -67,7 +67,7 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     app::configureApplication();
-    nav::setEndAction([] {});
+    navigation().setEndAction([] {});
     nav::show(ScreenId::Menu);
     const int samples = argc > 1 ? std::atoi(argv[1]) : 300;
 
@@ -88,15 +88,13 @@ int main(int argc, char **argv)
             qFatal("%s was never shown", qPrintable(s->objectName()));
         choose(s, QLatin1String(c.setup));
         const bool calculator = c.id == ScreenId::Calculator;
-        const QByteArray result
-                = calculator ? QByteArray(roles(c.id).result) : kRangeBoxes[0].toLatin1();
-        PaintWatch watch(s->control<Label>(result.constData()));
-        QWidget *target = calculator ? button(s, QLatin1String(c.moved))
-                                     : byRole(s, QLatin1String(c.moved));
+        PaintWatch watch(s->bound<Label>(calculator ? Role::Result : Role::Minimum));
+        QWidget *target = calculator ? static_cast<QWidget *>(button(s, QLatin1String(c.moved)))
+                                     : list(s, QString::fromLatin1(c.moved));
         std::vector<double> ms;
         for (int i = 0; i < samples; ++i) {
             if (calculator)
-                byRole<TextBox>(s, u"first")->setText(QString::number(i));
+                byRole<TextBox>(s, Role::FirstValue)->setText(QString::number(i));
             watch.arm();
             QElapsedTimer clock;
             clock.start();

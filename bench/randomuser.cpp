@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 // A random user on every tool screen: picks items in enabled lists, presses buttons, types,
-// lets the timers tick, goes back and reopens; after each action it checks that what the screen
+// goes back and reopens; after each action it checks that what the screen
 // shows hangs together. OHMARA_RANDOM_ACTIONS and OHMARA_SEED replay a run (bench/run.sh random);
 // soak.cpp reuses the user with OHMARA_RANDOM_USER_ONLY defined.
 
@@ -27,12 +27,12 @@ struct Layout
 
 // clang-format off
 inline const Layout kLayouts[] = {
-        {ScreenId::Chart, 0, {}},
-        {ScreenId::FourBandDecoder, 0xC0FFFF, {}},
-        {ScreenId::FourBandEncoder, 0xC0FFFF, {0x00FF00}},
-        {ScreenId::Calculator, 0, {}},
-        {ScreenId::FiveBandDecoder, 0xFF8080, {}},
-        {ScreenId::FiveBandEncoder, 0xFF8080, {0x00FFFF, 0x00FF00}},
+        {ScreenId::Chart, {}, {}},
+        {ScreenId::FourBandDecoder, core::kFourBandBody, {}},
+        {ScreenId::FourBandEncoder, core::kFourBandBody, {core::rgb(0, 255, 0)}},
+        {ScreenId::Calculator, {}, {}},
+        {ScreenId::FiveBandDecoder, core::kFiveBandBody, {}},
+        {ScreenId::FiveBandEncoder, core::kFiveBandBody, {core::rgb(255, 255, 0), core::rgb(0, 255, 0)}},
 };
 inline const char *const kTyped[] = {"0", "1", "4.7", "10", ".5", "-5", "1e3", "1E15", " 22 ", "", "abc", "inf", "nan", "1e400", "4,7", ".", "-", "0.1", "1e-309", "+3", "99999999999999999999"};
 // clang-format on
@@ -40,14 +40,12 @@ inline const char *const kTyped[] = {"0", "1", "4.7", "10", ".5", "-5", "1e3", "
 class RandomUser
 {
 public:
-    // manualTicks: ticking the timers is one of the user's actions, instead of the clock's.
-    RandomUser(const Layout &layout, quint32 seed, bool manualTicks = true)
+    RandomUser(const Layout &layout, quint32 seed)
         : m_layout(layout)
         , m_rng(seed)
-        , m_manualTicks(manualTicks)
         , m_paints(layout.ownPaints)
     {
-        m_paints.insert({layout.body, kStandardColour, 0xFFFFFF});
+        m_paints.insert({layout.body, kStandardColour, core::kWhite});
         for (const core::BandColour &c : core::table()) {
             for (auto paint : {c.digitPaint, c.multiplierPaint, c.tolerancePaint})
                 m_paints.insert(paint.value_or(layout.body));
@@ -71,8 +69,6 @@ public:
             buttons(true).front()->click();
             settle();
             m_s = open(m_layout.id);
-        } else if (roll >= 77 && m_manualTicks) {
-            tick(m_s);
         }
     }
 
@@ -80,11 +76,14 @@ public:
     QString check() const
     {
         for (Label *l : m_s->findChildren<Label *>()) {
-            if (m_layout.body && !m_paints.count(l->backColour()))
+            if (m_layout.body != kStandardColour && !m_paints.count(l->backColour()))
                 return l->objectName() + QStringLiteral(" painted in no colour of the code");
         }
-        if (m_s->findChild<Label *>(kRangeBoxes[0])) {
-            const QStringList range = shown(m_s, kRangeBoxes).split(u' ');
+        if (m_s->binds(Role::Minimum)) {
+            const QStringList range
+                    = shown(m_s,
+                            {Role::Minimum, Role::MinimumUnit, Role::Maximum, Role::MaximumUnit})
+                              .split(u' ');
             const auto lo = core::toNumber(range[0]);
             const auto hi = core::toNumber(range[2]);
             const QString units = (range[1] + u' ' + range[3]).toLower();
@@ -92,8 +91,7 @@ public:
                 || !QStringList{"- -", "ohm ohm", "kohm kohm", "mohm mohm"}.contains(units))
                 return QStringLiteral("range ") + range.join(u' ');
         }
-        const char *resultBox = roles(m_layout.id).result;
-        const QString result = resultBox ? caption(m_s, resultBox) : QString();
+        const QString result = m_s->binds(Role::Result) ? caption(m_s, Role::Result) : QString();
         if (!result.isEmpty() && !core::toNumber(result))
             return QStringLiteral("result %1 is no number").arg(result);
         return {};
@@ -123,7 +121,6 @@ private:
 
     const Layout &m_layout;
     QRandomGenerator m_rng;
-    bool m_manualTicks = true;
     std::set<core::Colour> m_paints;
     Screen *m_s = nullptr;
 };

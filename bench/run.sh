@@ -4,7 +4,7 @@
 # Measures Ohmara and prints every figure beside its target and, where there is one, the floor
 # set by a bare Qt Widgets program. Starts its own virtual display.
 #
-#   bash bench/run.sh                    all five figures as a table
+#   bash bench/run.sh                    all four figures as a table
 #   bash bench/run.sh random [N] [SEED]  a random user, N actions per screen (default 1000000)
 #   bash bench/run.sh fuzz [SECONDS]     the number conversions under libFuzzer (default 600)
 #   bash bench/run.sh soak [MINUTES]     all screens and a random user on a real display (30)
@@ -50,7 +50,6 @@ start_display
 export QT_QPA_PLATFORM=xcb
 median() { sort -n | awk '{v[NR]=$1} END {print (NR%2 ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2)}'; }
 rss_kb() { awk '/VmRSS/{print $2}' "/proc/$1/status"; }
-cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 
 echo "machine: $(nproc) cores, $(awk -F': ' '/model name/{print $2; exit}' /proc/cpuinfo), $(. /etc/os-release; echo "$PRETTY_NAME")"
 echo
@@ -61,7 +60,26 @@ floor_ms=$("$bin/bench/mapwatch" 20 "$bin/bench/bare_qt" 2>/dev/null | median)
 # the same with one label: what showing any text adds (starting the font system)
 text_ms=$("$bin/bench/mapwatch" 20 "$bin/bench/bare_qt" text 2>/dev/null | median)
 
-# 2. and 4. all six tool screens open: idle processor time over 30 s, resident set
+# 2. and 4. all six tool screens open and idle: wake-ups (context switches of all the process's
+# threads) a second over 30 s, and the resident set; beside a bare Qt program showing seven
+# windows of the same sizes
+# Context switches per thread, "tid count", one a line.
+switches() {
+    local task
+    for task in /proc/"$1"/task/*; do
+        awk -v t="${task##*/}" '/ctxt_switches/{n += $2} END {print t, n}' "$task/status" 2>/dev/null
+    done
+}
+idle_figures() { # pid: wake-ups a second, resident kB
+    local before
+    sleep 2
+    before=$(switches "$1")
+    sleep 30
+    # a thread that ended meanwhile woke an unknown number of times: at least once
+    echo "$(switches "$1" | awk -v before="$before" 'BEGIN {
+            n = split(before, b, "\n"); for (i = 1; i <= n; i++) { split(b[i], f, " "); was[f[1]] = f[2] }
+        } { d += $2 - was[$1]; delete was[$1] } END { for (t in was) d++; printf "%.1f", d / 30 }') $(rss_kb "$1")"
+}
 "$bin/ohmara" 2>/dev/null &
 app=$!
 sleep 1.5
@@ -75,47 +93,26 @@ for button in "48 108" "168 108" "288 108" "48 156" "168 156" "288 156"; do
     sleep 0.4
 done
 windows=$(xdotool search --onlyvisible --classname ohmara | wc -l)
-sleep 2
-t0=$(cpu_ticks $app)
-sleep 30
-t1=$(cpu_ticks $app)
-idle=$(awk -v d=$((t1 - t0)) -v hz="$(getconf CLK_TCK)" 'BEGIN {printf "%.2f", 100 * d / hz / 30}')
-ohmara_rss=$(rss_kb $app)
+read -r ohmara_wakeups ohmara_rss < <(idle_figures $app)
 kill $app
-"$bin/bench/bare_qt" 2>/dev/null &
+"$bin/bench/bare_qt" seven 2>/dev/null &
 bare=$!
-sleep 2
-floor_rss=$(rss_kb $bare)
+read -r floor_wakeups floor_rss < <(idle_figures $bare)
 kill $bare
 
-# 3. latency, 5. tick cost
+# 3. from a choice to its result painted
 latency=$("$bin/bench/bench_latency" 300 2>/dev/null)
-ticks=$(QT_QPA_PLATFORM=offscreen "$bin/bench/bench_ticks" 2>/dev/null)
-callgrind_dir=$(mktemp -d)
-(cd "$callgrind_dir" && QT_QPA_PLATFORM=offscreen valgrind --tool=callgrind \
-    --callgrind-out-file=ticks.%p "$OLDPWD/$bin/bench/bench_ticks" >/dev/null 2>&1) || true
-instructions() {
-    grep -l "Client Request: $1\$" "$callgrind_dir"/ticks.* 2>/dev/null | head -1 \
-        | xargs -r awk '/^summary:/{printf "%d", $2 / 1000}'
-}
 
+mb() { awk -v k="$1" 'BEGIN {printf "%.1f", k / 1024}'; }
 printf '%-46s %14s %14s %14s\n' figure measured floor target
 printf '%-46s %11s ms %11s ms %14s\n' "1. start-up to splash mapped (median of 20)" \
-    "$ohmara_ms" "$floor_ms" "$(awk -v f="$floor_ms" 'BEGIN {printf "%.1f ms", 1.2 * f}')"
+    "$ohmara_ms" "$floor_ms" "$(awk -v f="$floor_ms" 'BEGIN {printf "%.1f ms", 1.1 * f}')"
 printf '%-46s %11s ms %11s ms %14s\n' "   bare Qt program with one label, for scale" \
     "$text_ms" "$floor_ms" ""
-printf '%-46s %12s %% %14s %14s\n' "2. idle, $windows windows open, 30 s" "$idle" "" "0.5 %"
+printf '%-46s %12s /s %11s /s %14s\n' "2. wake-ups, $windows windows open and idle" \
+    "$ohmara_wakeups" "$floor_wakeups" "$floor_wakeups /s"
 while read -r screen p50 p99 target; do
-    printf '%-46s %11s ms %14s %11s ms\n' "3. latency p99, $screen" "$p99" "" "$target"
+    printf '%-46s %11s ms %14s %11s ms\n' "3. choice to result, p99, $screen" "$p99" "" "$target"
 done < <(echo "$latency" | tail -n +2 | sed 's/ \([a-z]\)/_\1/g')
 printf '%-46s %11s MB %11s MB %14s\n' "4. resident set, all screens open" \
-    "$(awk -v k="$ohmara_rss" 'BEGIN {printf "%.1f", k / 1024}')" \
-    "$(awk -v k="$floor_rss" 'BEGIN {printf "%.1f", k / 1024}')" \
-    "$(awk -v k="$floor_rss" 'BEGIN {printf "%.1f MB", k / 1024 + 10}')"
-echo "$ticks" | tail -n +2 | while IFS= read -r line; do
-    name=$(echo "$line" | cut -c1-44 | sed 's/ *$//')
-    ns=$(echo "$line" | awk '{print $(NF-4)}')
-    target=$(echo "$line" | awk '{print $(NF-2)}')
-    printf '%-46s %11s ns %10s ins %11s ns\n' "5. $name" "$ns" "$(instructions "$name")" "$target"
-done
-rm -rf "$callgrind_dir"
+    "$(mb "$ohmara_rss")" "$(mb "$floor_rss")" "$(mb $((floor_rss + 3994))) MB"

@@ -3,6 +3,7 @@
 
 #include "app/application.h"
 
+#include "app/version.h"
 #include "ui/designstyle.h"
 #include "ui/screenreader.h"
 

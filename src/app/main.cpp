@@ -26,6 +26,7 @@ int main(int, char **argv)
     QApplication application(toolkitArgc, toolkitArgv);
     app::startupmessages::stopWatching();
     app::configureApplication();
-    app::navigation::show(app::ScreenId::Splash);
+    app::Navigation navigation;
+    navigation.show(app::ScreenId::Splash);
     return QApplication::exec();
 }

@@ -3,7 +3,12 @@
 
 #include "app/mainmenu.h"
 
+#include "app/version.h"
 #include "ui/spokenresult.h"
+
+#include <QButtonGroup>
+
+#include <utility>
 
 namespace app {
 namespace {
@@ -11,19 +16,19 @@ namespace {
 using namespace ui;
 
 // clang-format off
-constexpr const char *kWelcome = "welcome to Ohmara version 3.1, to begin click one of these buttons...";
+constexpr const char *kWelcome = "welcome to Ohmara version " OHMARA_VERSION ", to begin click one of these buttons...";
 
-const WindowDef kWindow{.caption = "Ohmara V3.1", .width = 5085, .height = 3990, .border = Border::FixedSingle, .taskbarButton = true, .placement = Placement::CentreScreen, .icon = ":/art/menu-icon.png"};
+const WindowDef kWindow{.caption = "Ohmara V" OHMARA_VERSION, .width = 5085, .height = 3990, .border = Border::FixedSingle, .taskbarButton = true, .placement = Placement::CentreScreen, .icon = ":/art/menu-icon.png"};
 
 const ControlDef kControls[] = {
         {.name = "Label1", .kind = Kind::Label, .left = 0, .top = 600, .width = 4695, .height = 495, .caption = kWelcome, .tabIndex = 7},
-        {.name = "Command1", .kind = Kind::CommandButton, .left = 0, .top = 1320, .width = 1455, .height = 615, .caption = "colour code list(s)", .tabIndex = 0},
-        {.name = "Command2", .kind = Kind::CommandButton, .left = 1800, .top = 1320, .width = 1455, .height = 615, .caption = "4 band Colour code to value", .tabIndex = 1},
-        {.name = "Command3", .kind = Kind::CommandButton, .left = 3600, .top = 1320, .width = 1455, .height = 615, .caption = "4 band Value to Colour code", .tabIndex = 2},
-        {.name = "Command5", .kind = Kind::CommandButton, .left = 0, .top = 2040, .width = 1455, .height = 615, .caption = "resistor/capacitor calculator", .tabIndex = 3},
-        {.name = "Command6", .kind = Kind::CommandButton, .left = 1800, .top = 2040, .width = 1455, .height = 615, .caption = "5 band colour code to value", .tabIndex = 4},
-        {.name = "Command7", .kind = Kind::CommandButton, .left = 3600, .top = 2040, .width = 1455, .height = 615, .caption = "5 band value to colour code", .tabIndex = 5},
-        {.name = "Command4", .kind = Kind::CommandButton, .left = 0, .top = 3600, .width = 5055, .height = 375, .caption = "Quit Ohmara", .tabIndex = 6},
+        {.name = "Command1", .kind = Kind::CommandButton, .left = 0, .top = 1320, .width = 1455, .height = 615, .caption = "colour code list(s)", .tabIndex = 0, .role = Role::OpenChart},
+        {.name = "Command2", .kind = Kind::CommandButton, .left = 1800, .top = 1320, .width = 1455, .height = 615, .caption = "4 band Colour code to value", .tabIndex = 1, .role = Role::OpenFourBandDecoder},
+        {.name = "Command3", .kind = Kind::CommandButton, .left = 3600, .top = 1320, .width = 1455, .height = 615, .caption = "4 band Value to Colour code", .tabIndex = 2, .role = Role::OpenFourBandEncoder},
+        {.name = "Command5", .kind = Kind::CommandButton, .left = 0, .top = 2040, .width = 1455, .height = 615, .caption = "resistor/capacitor calculator", .tabIndex = 3, .role = Role::OpenCalculator},
+        {.name = "Command6", .kind = Kind::CommandButton, .left = 1800, .top = 2040, .width = 1455, .height = 615, .caption = "5 band colour code to value", .tabIndex = 4, .role = Role::OpenFiveBandDecoder},
+        {.name = "Command7", .kind = Kind::CommandButton, .left = 3600, .top = 2040, .width = 1455, .height = 615, .caption = "5 band value to colour code", .tabIndex = 5, .role = Role::OpenFiveBandEncoder},
+        {.name = "Command4", .kind = Kind::CommandButton, .left = 0, .top = 3600, .width = 5055, .height = 375, .caption = "Quit Ohmara", .tabIndex = 6, .role = Role::Quit},
 };
 // clang-format on
 
@@ -33,39 +38,21 @@ MainMenu::MainMenu()
     : Screen(kWindow, kControls)
 {
     new Welcome(this, QLatin1String(kWelcome));
-    auto button = [this](const char *name) { return control<CommandButton>(name); };
-    connect(button("Command1"), &CommandButton::clicked, this, &MainMenu::openChart);
-    connect(button("Command2"), &CommandButton::clicked, this, &MainMenu::openFourBandDecoder);
-    connect(button("Command3"), &CommandButton::clicked, this, &MainMenu::openFourBandEncoder);
-    connect(button("Command5"), &CommandButton::clicked, this, &MainMenu::openCalculator);
-    connect(button("Command6"), &CommandButton::clicked, this, &MainMenu::openFiveBandDecoder);
-    connect(button("Command7"), &CommandButton::clicked, this, &MainMenu::openFiveBandEncoder);
-    connect(button("Command4"), &CommandButton::clicked, this, &MainMenu::leaveRequested);
-}
-
-void MainMenu::openChart()
-{
-    emit openRequested(ScreenId::Chart);
-}
-void MainMenu::openFourBandDecoder()
-{
-    emit openRequested(ScreenId::FourBandDecoder);
-}
-void MainMenu::openFourBandEncoder()
-{
-    emit openRequested(ScreenId::FourBandEncoder);
-}
-void MainMenu::openCalculator()
-{
-    emit openRequested(ScreenId::Calculator);
-}
-void MainMenu::openFiveBandDecoder()
-{
-    emit openRequested(ScreenId::FiveBandDecoder);
-}
-void MainMenu::openFiveBandEncoder()
-{
-    emit openRequested(ScreenId::FiveBandEncoder);
+    const std::pair<Role, ScreenId> tools[] = {
+            {Role::OpenChart, ScreenId::Chart},
+            {Role::OpenFourBandDecoder, ScreenId::FourBandDecoder},
+            {Role::OpenFourBandEncoder, ScreenId::FourBandEncoder},
+            {Role::OpenCalculator, ScreenId::Calculator},
+            {Role::OpenFiveBandDecoder, ScreenId::FiveBandDecoder},
+            {Role::OpenFiveBandEncoder, ScreenId::FiveBandEncoder},
+    };
+    auto *opens = new QButtonGroup(this);
+    for (const auto &[role, screen] : tools)
+        opens->addButton(bound<CommandButton>(role), int(screen));
+    connect(opens, &QButtonGroup::idClicked, this,
+            [this](int screen) { emit openRequested(ScreenId(screen)); });
+    connect(bound<CommandButton>(Role::Quit), &CommandButton::clicked, this,
+            &MainMenu::leaveRequested);
 }
 
 } // namespace app

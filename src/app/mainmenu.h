@@ -17,14 +17,6 @@ public:
 
 signals:
     void openRequested(app::ScreenId screen);
-
-private slots:
-    void openChart();
-    void openFourBandDecoder();
-    void openFourBandEncoder();
-    void openCalculator();
-    void openFiveBandDecoder();
-    void openFiveBandEncoder();
 };
 
 } // namespace app

@@ -8,74 +8,62 @@
 #include "ui/desktop.h"
 
 #include <QCoreApplication>
-#include <QPointer>
 #include <QTimer>
 
 #include <utility>
-#include <vector>
 
-namespace app::navigation {
-namespace {
+namespace app {
 
-// The loaded screens, by ScreenId.
-std::vector<QPointer<ui::Screen>> &loaded()
+Navigation::Navigation()
+    : m_loaded(screens().size())
+    , m_endAction([] { QCoreApplication::exit(0); })
+{}
+
+Navigation::~Navigation()
 {
-    static std::vector<QPointer<ui::Screen>> s(screens().size());
-    return s;
+    for (const QPointer<ui::Screen> &s : m_loaded)
+        delete s.data();
+    for (const QPointer<ui::Screen> &s : m_keptHidden)
+        delete s.data();
 }
 
-std::function<void()> &endAction()
+ui::Screen *Navigation::screen(ScreenId id) const
 {
-    static std::function<void()> action = [] { QCoreApplication::exit(0); };
-    return action;
-}
-
-// Unloaded screens kept a while, hidden: gone at the end whatever their time.
-std::vector<QPointer<ui::Screen>> &keptHidden()
-{
-    static std::vector<QPointer<ui::Screen>> s;
-    return s;
+    return m_loaded[size_t(id)].data();
 }
 
 // What the screen's requests lead to.
-void follow(ui::Screen *s, const ScreenEntry &entry)
+void Navigation::follow(ui::Screen *s, ScreenId id)
 {
-    const ScreenId id = entry.id;
-    switch (entry.leaving) {
+    switch (screens()[size_t(id)].leaving) {
     case Leaving::Splash:
-        QObject::connect(s, &ui::Screen::leaveRequested, s, leaveSplash);
+        QObject::connect(s, &ui::Screen::leaveRequested, s, [this] { leaveSplash(); });
         break;
     case Leaving::Quit:
-        QObject::connect(s, &ui::Screen::leaveRequested, s, quit);
+        QObject::connect(s, &ui::Screen::leaveRequested, s, [this] { quit(); });
         break;
     case Leaving::BackToMenu:
-        QObject::connect(s, &ui::Screen::leaveRequested, s, [id] { backToMenu(id); });
+        QObject::connect(s, &ui::Screen::leaveRequested, s, [this, id] { backToMenu(id); });
         break;
     }
     if (auto *menu = qobject_cast<MainMenu *>(s))
-        QObject::connect(menu, &MainMenu::openRequested, menu, show);
+        QObject::connect(menu, &MainMenu::openRequested, menu,
+                         [this](ScreenId tool) { show(tool); });
 }
 
-} // namespace
-
-ui::Screen *screen(ScreenId id)
+ui::Screen *Navigation::load(ScreenId id)
 {
-    return loaded()[size_t(id)].data();
-}
-
-ui::Screen *load(ScreenId id)
-{
-    QPointer<ui::Screen> &slot = loaded()[size_t(id)];
+    QPointer<ui::Screen> &slot = m_loaded[size_t(id)];
     if (!slot) {
         const ScreenEntry &entry = screens()[size_t(id)];
         slot = entry.create();
         slot->setObjectName(QLatin1String(entry.objectName));
-        follow(slot, entry);
+        follow(slot, id);
     }
     return slot.data();
 }
 
-void show(ScreenId id)
+void Navigation::show(ScreenId id)
 {
     ui::Screen *s = load(id);
     // A window shown anew comes up in front; one already shown is brought there.
@@ -88,39 +76,28 @@ void show(ScreenId id)
     s->activateWindow();
 }
 
-void unload(ScreenId id, std::chrono::milliseconds hiddenFor)
+void Navigation::unload(ScreenId id, std::chrono::milliseconds hiddenFor)
 {
-    ui::Screen *s = std::exchange(loaded()[size_t(id)], nullptr).data();
+    ui::Screen *s = std::exchange(m_loaded[size_t(id)], nullptr).data();
     if (!s)
         return;
-    s->stopTimers();
     s->hide();
     // The handler that unloads its own screen goes on running to its end.
     if (hiddenFor.count() == 0) {
         s->deleteLater();
         return;
     }
-    keptHidden().emplace_back(s);
+    m_keptHidden.emplace_back(s);
     QTimer::singleShot(hiddenFor, s, &QObject::deleteLater);
 }
 
-void setEndAction(std::function<void()> action)
-{
-    endAction() = std::move(action);
-}
-
-void end()
-{
-    endAction()();
-}
-
-void backToMenu(ScreenId id)
+void Navigation::backToMenu(ScreenId id)
 {
     unload(id);
     show(ScreenId::Menu);
 }
 
-void leaveSplash()
+void Navigation::leaveSplash()
 {
     // A screen reader names the window the focus enters by what it has in common with where the
     // focus was: a splash already gone leaves it nothing to compare, and the menu unnamed.
@@ -128,18 +105,18 @@ void leaveSplash()
     show(ScreenId::Menu);
 }
 
-void quit()
+void Navigation::quit()
 {
     for (const ScreenEntry &entry : screens()) {
         if (entry.leaving == Leaving::BackToMenu)
             unload(entry.id);
     }
     unload(ScreenId::Menu);
-    for (const QPointer<ui::Screen> &s : std::exchange(keptHidden(), {})) {
+    for (const QPointer<ui::Screen> &s : std::exchange(m_keptHidden, {})) {
         if (s)
             s->deleteLater();
     }
-    end();
+    m_endAction();
 }
 
-} // namespace app::navigation
+} // namespace app

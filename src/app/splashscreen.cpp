@@ -3,6 +3,8 @@
 
 #include "app/splashscreen.h"
 
+#include "app/version.h"
+
 #include <QPainter>
 #include <QStyleOptionFrame>
 
@@ -21,7 +23,7 @@ const ControlDef kControls[] = {
         {.name = "Label2", .kind = Kind::Label, .left = 2160, .top = 1200, .width = 2295, .height = 495, .caption = "by the Ohmara developers, for everyone at the bench", .tabIndex = 3, .container = "Frame1"},
         {.name = "Label3", .kind = Kind::Label, .left = 240, .top = 2400, .width = 5895, .height = 495, .caption = "have fun with resistors :-)", .tabIndex = 4, .container = "Frame1"},
         {.name = "Label4", .kind = Kind::Label, .left = 2520, .top = 1800, .width = 3855, .height = 615, .caption = "Now with 5 band resistor support", .tabIndex = 5, .container = "Frame1"},
-        {.name = "imgLogo", .kind = Kind::Image, .left = 0, .top = 120, .width = 1935, .height = 2025, .caption = ":/art/splash-logo.bmp", .flags = Flag::Stretch, .container = "Frame1", .accessibleName = "Ohmara 3.1 logo: the version number over a small resistor"},
+        {.name = "imgLogo", .kind = Kind::Image, .left = 0, .top = 120, .width = 1935, .height = 2025, .caption = ":/art/splash-logo.bmp", .flags = Flag::Stretch, .container = "Frame1", .accessibleName = "Ohmara " OHMARA_VERSION " logo: the version number over a small resistor"},
         {.name = "Image1", .kind = Kind::Image, .left = 480, .top = 2640, .width = 5565, .height = 1230, .caption = ":/art/splash-resistor.bmp", .container = "Frame1", .accessibleName = "photograph of a beige resistor with brown, black, red and gold bands"},
 };
 // clang-format on

@@ -19,11 +19,11 @@ const ControlDef kControls[] = {
         {.name = "Command2", .kind = Kind::CommandButton, .left = 2040, .top = 0, .width = 1695, .height = 495, .caption = "parallel resistors", .tabIndex = 1},
         {.name = "Command6", .kind = Kind::CommandButton, .left = 360, .top = 480, .width = 1695, .height = 495, .caption = "series capacitors", .tabIndex = 2},
         {.name = "Command5", .kind = Kind::CommandButton, .left = 2040, .top = 480, .width = 1695, .height = 495, .caption = "parallel capacitors", .tabIndex = 3},
-        {.name = "val1", .kind = Kind::TextBox, .left = 720, .top = 1320, .width = 1575, .height = 285, .caption = "0", .tabIndex = 4},
-        {.name = "val2", .kind = Kind::TextBox, .left = 720, .top = 1680, .width = 1575, .height = 285, .caption = "0", .tabIndex = 5},
+        {.name = "val1", .kind = Kind::TextBox, .left = 720, .top = 1320, .width = 1575, .height = 285, .caption = "0", .tabIndex = 4, .role = Role::FirstValue},
+        {.name = "val2", .kind = Kind::TextBox, .left = 720, .top = 1680, .width = 1575, .height = 285, .caption = "0", .tabIndex = 5, .role = Role::SecondValue},
         {.name = "Command4", .kind = Kind::CommandButton, .left = 360, .top = 2760, .width = 975, .height = 315, .caption = "clear", .tabIndex = 6},
-        {.name = "Command3", .kind = Kind::CommandButton, .left = 120, .top = 3240, .width = 4455, .height = 375, .caption = "back to main screen", .tabIndex = 7},
-        {.name = "Label1", .kind = Kind::Label, .left = 600, .top = 2040, .width = 1455, .height = 255, .flags = Flag::Border | Flag::FitCaption, .tabIndex = 8},
+        {.name = "Command3", .kind = Kind::CommandButton, .left = 120, .top = 3240, .width = 4455, .height = 375, .caption = "back to main screen", .tabIndex = 7, .role = Role::Back},
+        {.name = "Label1", .kind = Kind::Label, .left = 600, .top = 2040, .width = 1455, .height = 255, .flags = Flag::Border | Flag::FitCaption, .tabIndex = 8, .role = Role::Result},
         {.name = "Label2", .kind = Kind::Label, .left = 0, .top = 1320, .width = 855, .height = 255, .caption = "value 1", .tabIndex = 9, .labelFor = "val1"},
         {.name = "Label4", .kind = Kind::Label, .left = 0, .top = 1680, .width = 855, .height = 255, .caption = "value 2", .tabIndex = 10, .labelFor = "val2"},
 };
@@ -34,9 +34,9 @@ const ControlDef kControls[] = {
 Calculator::Calculator()
     : Screen(kWindow, kControls)
 {
-    m_firstValue = control<TextBox>("val1");
-    m_secondValue = control<TextBox>("val2");
-    m_resultBox = control<Label>("Label1");
+    m_firstValue = bound<TextBox>(Role::FirstValue);
+    m_secondValue = bound<TextBox>(Role::SecondValue);
+    m_resultBox = bound<Label>(Role::Result);
     auto *seriesResistors = control<CommandButton>("Command1");
     auto *parallelResistors = control<CommandButton>("Command2");
     auto *seriesCapacitors = control<CommandButton>("Command6");
@@ -49,7 +49,7 @@ Calculator::Calculator()
             &Calculator::computeParallelCapacitors);
     connect(control<CommandButton>("Command4"), &CommandButton::clicked, this,
             &Calculator::clearAll);
-    connect(control<CommandButton>("Command3"), &CommandButton::clicked, this,
+    connect(bound<CommandButton>(Role::Back), &CommandButton::clicked, this,
             &Calculator::leaveRequested);
     setResultControls({seriesResistors, parallelResistors, seriesCapacitors, parallelCapacitors,
                        m_firstValue, m_secondValue},

@@ -46,40 +46,45 @@ constexpr std::array<BandColour, 13> kTable{{
 
 constexpr const char *kDigitTexts[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
 
-// One text of each colour that has the property, in table order; N must be their number.
+// One item for each colour that has the property, in table order, standing for its colour; N
+// must be their number.
 template<size_t N, class Has, class Text>
-constexpr std::array<const char *, N> column(Has has, Text text)
+constexpr std::array<ListItem, N> column(Has has, Text text)
 {
-    std::array<const char *, N> texts{};
+    std::array<ListItem, N> items{};
     size_t n = 0;
-    for (const BandColour &c : kTable) {
-        if (has(c))
-            texts.at(n++) = text(c);
+    for (size_t i = 0; i < kTable.size(); ++i) {
+        if (has(kTable[i]))
+            items.at(n++) = {text(kTable[i]), int(i)};
     }
-    return n == N ? texts : throw "a list of the wrong length";
+    return n == N ? items : throw "a list of the wrong length";
 }
 
 constexpr auto listName = [](const BandColour &c) { return c.listName; };
+constexpr auto digitText = [](const BandColour &c) { return kDigitTexts[*c.digit]; };
 constexpr auto isDigit = [](const BandColour &c) { return c.digit.has_value(); };
+constexpr auto isFirstDigit = [](const BandColour &c) { return c.digit > 0; };
 constexpr auto isTolerance = [](const BandColour &c) { return c.tolerance.has_value(); };
 
-constexpr auto kFirstDigitItems
-        = column<9>([](const BandColour &c) { return c.digit > 0; }, listName);
+constexpr auto kFirstDigitItems = column<9>(isFirstDigit, listName);
 constexpr auto kDigitItems = column<10>(isDigit, listName);
 constexpr auto kToleranceItems = column<5>(isTolerance, listName);
+constexpr auto kFirstDigitItemTexts = column<9>(isFirstDigit, digitText);
+constexpr auto kDigitItemTexts = column<10>(isDigit, digitText);
 constexpr auto kToleranceTexts
         = column<5>(isTolerance, [](const BandColour &c) { return c.tolerance->listText; });
 
 // The multipliers from the smallest, silver, to the largest, blue.
 constexpr auto kMultiplierItems = [] {
-    std::array<const char *, 9> items{};
-    for (const BandColour &c : kTable) {
+    std::array<ListItem, 9> items{};
+    for (size_t i = 0; i < kTable.size(); ++i) {
+        const BandColour &c = kTable[i];
         if (!c.multiplier)
             continue;
         size_t smaller = 0;
         for (const BandColour &other : kTable)
             smaller += other.multiplier && *other.multiplier < *c.multiplier;
-        items.at(smaller) = c.listName;
+        items.at(smaller) = {c.listName, int(i)};
     }
     return items;
 }();
@@ -111,29 +116,20 @@ std::span<const BandColour> table()
     return kTable;
 }
 
+const BandColour &colourAt(int place)
+{
+    return kTable.at(size_t(place));
+}
+
+const BandColour &colourAt(Band band)
+{
+    return colourAt(int(band));
+}
+
 const BandColour *findByListName(QAnyStringView name)
 {
     for (const BandColour &entry : kTable) {
         if (QAnyStringView::equal(name, QLatin1String(entry.listName)))
-            return &entry;
-    }
-    return nullptr;
-}
-
-const BandColour *findByDigitText(QAnyStringView text)
-{
-    for (const BandColour &entry : kTable) {
-        if (entry.digit && QAnyStringView::equal(text, QLatin1String(entry.digitText())))
-            return &entry;
-    }
-    return nullptr;
-}
-
-const BandColour *findByToleranceText(QAnyStringView text)
-{
-    for (const BandColour &entry : kTable) {
-        if (entry.tolerance
-            && QAnyStringView::equal(text, QLatin1String(entry.tolerance->listText)))
             return &entry;
     }
     return nullptr;
@@ -157,11 +153,11 @@ ListItems toleranceItems()
 }
 ListItems firstDigitTexts()
 {
-    return ListItems(kDigitTexts).subspan(1);
+    return kFirstDigitItemTexts;
 }
 ListItems digitTexts()
 {
-    return kDigitTexts;
+    return kDigitItemTexts;
 }
 ListItems toleranceTexts()
 {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/colour.h"
+#include "core/listitem.h"
 
 #include <QAnyStringView>
 
@@ -44,14 +45,32 @@ struct BandColour
     std::optional<Colour> paint(Role role, Colour body) const;
 };
 
+// The colours in the table's order.
+enum class Band {
+    Black,
+    Brown,
+    Red,
+    Orange,
+    Yellow,
+    Green,
+    Blue,
+    Purple,
+    Grey,
+    White,
+    Gold,
+    Silver,
+    NoBand
+};
+
 std::span<const BandColour> table();
+// The colour a colour list's item stands for: its place in the table.
+const BandColour &colourAt(int place);
+const BandColour &colourAt(Band band);
 // Exact and case-sensitive: "red" finds red, "Red" and "red " find nothing.
 const BandColour *findByListName(QAnyStringView name);
-const BandColour *findByDigitText(QAnyStringView text);
-const BandColour *findByToleranceText(QAnyStringView text);
 
-// The items of the lists the screens choose from, in the order the lists show them.
-using ListItems = std::span<const char *const>;
+// The items of the lists the screens choose from, in the order the lists show them; each
+// stands for its colour.
 // The decoders' lists: colours by list name.
 ListItems firstDigitItems(); // "brown" to "white": no first digit is black
 ListItems digitItems(); // "black" to "white"

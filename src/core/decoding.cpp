@@ -3,33 +3,35 @@
 
 #include "core/decoding.h"
 
-#include "core/bandcolour.h"
-
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 
 namespace core {
 namespace {
 
+int exponentOf(const BandColour &multiplier)
+{
+    return int(std::lround(std::log10(*multiplier.multiplier)));
+}
+
 // The digits with the multiplier's zeros appended, or with its point set: gold puts it before
 // the last digit, silver before the last two.
-QString valueText(const Decoding &d, QStringView multiplier)
+QString valueText(const Decoding &d)
 {
     const int n = int(d.digitCount);
     QString digits;
     for (int i = 0; i < n; ++i)
         digits += d.display.digits[i];
-    const BandColour *m = findByListName(multiplier);
-    if (!m || !m->multiplier)
+    if (!d.multiplier)
         return digits;
-    const double factor = *m->multiplier;
-    if (factor >= 1)
-        return digits + QString(int(std::lround(std::log10(factor))), u'0');
-    const int before = n - int(std::lround(-std::log10(factor)));
+    const int exponent = exponentOf(*d.multiplier);
+    if (exponent >= 0)
+        return digits + QString(exponent, u'0');
     QString text;
     for (int i = 0; i < n; ++i) {
-        if (i == before)
+        if (i == n + exponent)
             text += u'.';
         text += d.display.digits[i];
     }
@@ -38,13 +40,54 @@ QString valueText(const Decoding &d, QStringView multiplier)
 
 } // namespace
 
-void decoderTick(Decoding &d, QStringView multiplier, QStringView tolerance)
+bool chooseDigit(Decoding &d, size_t place, const BandColour &colour)
 {
-    d.value = valueText(d, multiplier);
+    // No first digit is black.
+    if (!colour.digit || (*colour.digit == 0 && place == 0))
+        return false;
+    d.display.digits[place] = QLatin1String(colour.digitText());
+    computeRange(d);
+    return true;
+}
 
-    const BandColour *tol = findByListName(tolerance);
-    if (tol && tol->tolerance)
-        d.range.fraction = QLatin1String(tol->tolerance->fraction);
+void chooseMultiplier(Decoding &d, const BandColour &colour)
+{
+    if (!colour.multiplier)
+        return;
+    d.multiplier = &colour;
+    // The value in ohms, kilohms or megohms, whichever spells it with the digits and at most
+    // one zero more, or with a point at most two digits in.
+    const int exponent = exponentOf(colour);
+    const int digitsShort = 3 - int(d.digitCount);
+    const int magnitude = std::max(0, 3 * int(std::ceil((exponent - digitsShort) / 3.0)));
+    const int shift = exponent - magnitude;
+    DecoderDisplay &display = d.display;
+    display.ohms = true;
+    display.trailingZero = shift == 1 ? QStringLiteral("0") : QString();
+    display.pointBeforeLastDigit = shift == -1;
+    display.pointBeforeLastTwoDigits = shift == -2;
+    display.magnitude = magnitude == 6 ? QStringLiteral("mega")
+            : magnitude == 3           ? QStringLiteral("kilo")
+                                       : QString();
+    computeRange(d);
+}
+
+bool chooseTolerance(Decoding &d, const BandColour &colour)
+{
+    if (!colour.tolerance)
+        return false;
+    d.tolerance = &colour;
+    d.display.percentSign = true;
+    d.display.percent = QLatin1String(colour.tolerance->percent);
+    computeRange(d);
+    return true;
+}
+
+void computeRange(Decoding &d)
+{
+    d.value = valueText(d);
+    if (d.tolerance)
+        d.range.fraction = QLatin1String(d.tolerance->tolerance->fraction);
 
     // In kilohms and megohms the range is of the scaled value, rounded as its text.
     const QString &magnitude = d.display.magnitude;

@@ -3,9 +3,10 @@
 
 #pragma once
 
-// The decoders' state and computation: the bands' colours as the large display spells them, and
-// the value, tolerance and range that each tick works out from them.
+// The decoders' state and rules: each band's colour as the large display spells it, and the
+// value, tolerance and range worked out from all the bands chosen.
 
+#include "core/bandcolour.h"
 #include "core/range.h"
 
 #include <QString>
@@ -30,19 +31,28 @@ struct DecoderDisplay
     bool percentSign = false;
 };
 
-// All a decoder screen knows: what it displays, and the texts its ticks keep and show.
+// All a decoder screen knows: what it displays, and what it works out from it.
 struct Decoding
 {
     DigitCount digitCount = DigitCount::Two;
     DecoderDisplay display;
+    const BandColour *multiplier = nullptr;
+    const BandColour *tolerance = nullptr;
     QString value; // the resistance in ohms, as its digits and zeros or point spell it
     RangeTexts range;
     QString toleranceValue; // the percent text, in its box
 };
 
-// One tick, from the multiplier's and the tolerance's list texts ("" while not chosen). A step
-// whose conversion or arithmetic fails is skipped and its target keeps its previous text.
-void decoderTick(Decoding &d, QStringView multiplier, QStringView tolerance);
+// A band's colour chosen: the display as it spells that colour, then the range from every band.
+// False, and nothing changed, for a colour that band cannot have: no digit, or a black first one.
+bool chooseDigit(Decoding &d, size_t place, const BandColour &colour);
+void chooseMultiplier(Decoding &d, const BandColour &colour);
+bool chooseTolerance(Decoding &d, const BandColour &colour);
+
+// The value, tolerance and range from the bands chosen so far: what a decoder shows before any
+// choice too. A step whose conversion or arithmetic fails is skipped and its target keeps its
+// previous text.
+void computeRange(Decoding &d);
 
 // The number as the display spells it, its points and trailing zero included: "4.7", ".47".
 QString displayedNumber(const Decoding &d);

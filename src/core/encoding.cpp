@@ -3,31 +3,30 @@
 
 #include "core/encoding.h"
 
-#include "core/bandcolour.h"
-
+#include <optional>
 #include <span>
 
 namespace core {
 namespace {
 
-void takeTolerance(const QString &tolerance, EncoderTexts &t)
+void takeTolerance(const BandColour *colour, EncoderTexts &t)
 {
-    if (const auto *colour = findByToleranceText(tolerance))
+    if (colour && colour->tolerance)
         t.range.fraction = QLatin1String(colour->tolerance->fraction);
 }
 
-enum class Source { Copy, Scale };
 // The maximum of the four-band copies is computed from the digit text itself.
 enum class MaximumOf { Scaled, Digits };
 
-// One block of the range: the scaled value, then minimum and maximum with their unit.
-void runBlock(EncoderTexts &t, Source source, double divisor, const char *unit,
+// One block of the range: the scaled value (the digits as they are, without a divisor), then
+// minimum and maximum with their unit.
+void runBlock(EncoderTexts &t, std::optional<double> divisor, const char *unit,
               MaximumOf maximumOf = MaximumOf::Scaled)
 {
-    if (source == Source::Copy)
+    if (!divisor)
         t.range.scaled = t.digits;
     else
-        scaleValue(t.range, t.digits, divisor);
+        scaleValue(t.range, t.digits, *divisor);
     const QString &maximumOfText = maximumOf == MaximumOf::Digits ? t.digits : t.range.scaled;
     minimumAndMaximum(t.range, t.range.scaled, maximumOfText, QLatin1String(unit));
 }
@@ -69,14 +68,13 @@ QString fourBandDigits(const FourBandChoice &c, const QString &u)
     return digits;
 }
 
-// The blocks of a tick, in order; each runs where its list reads its item, the last writer wins.
+// The blocks of a range, in order; each runs where its list reads its item, the last writer wins.
 template<class Choice>
 struct RangeStep
 {
     QString Choice::*list;
     const char *item;
-    Source source;
-    double divisor;
+    std::optional<double> divisor;
     const char *unit;
     MaximumOf maximumOf = MaximumOf::Scaled;
 };
@@ -86,22 +84,22 @@ void runSteps(const Choice &c, std::span<const RangeStep<Choice>> steps, Encoder
 {
     for (const RangeStep<Choice> &step : steps) {
         if (is(c.*step.list, step.item))
-            runBlock(t, step.source, step.divisor, step.unit, step.maximumOf);
+            runBlock(t, step.divisor, step.unit, step.maximumOf);
     }
 }
 
 using Four = FourBandChoice;
 // clang-format off
 constexpr RangeStep<Four> kFourBandSteps[] = {
-        {.list = &Four::pointOrLetter, .item = ".", .source = Source::Copy, .divisor = 1, .unit = "ohm", .maximumOf = MaximumOf::Digits},
-        {.list = &Four::pointInFront, .item = ".", .source = Source::Copy, .divisor = 1, .unit = "ohm", .maximumOf = MaximumOf::Digits},
-        {.list = &Four::unit, .item = " ohm", .source = Source::Copy, .divisor = 1, .unit = "ohm", .maximumOf = MaximumOf::Digits},
-        {.list = &Four::unit, .item = "0 ohm", .source = Source::Copy, .divisor = 1, .unit = "ohm", .maximumOf = MaximumOf::Digits},
-        {.list = &Four::pointOrLetter, .item = "k", .source = Source::Scale, .divisor = 10, .unit = "Kohm"},
-        {.list = &Four::unit, .item = " Kohm", .source = Source::Scale, .divisor = 1e3, .unit = "Kohm"},
-        {.list = &Four::unit, .item = "0 Kohm", .source = Source::Scale, .divisor = 1e3, .unit = "Kohm"},
-        {.list = &Four::pointOrLetter, .item = "M", .source = Source::Scale, .divisor = 1e6, .unit = "Mohm"},
-        {.list = &Four::unit, .item = " Mohm", .source = Source::Scale, .divisor = 1e6, .unit = "Mohm"},
+        {.list = &Four::pointOrLetter, .item = ".", .unit = "ohm", .maximumOf = MaximumOf::Digits},
+        {.list = &Four::pointInFront, .item = ".", .unit = "ohm", .maximumOf = MaximumOf::Digits},
+        {.list = &Four::unit, .item = " ohm", .unit = "ohm", .maximumOf = MaximumOf::Digits},
+        {.list = &Four::unit, .item = "0 ohm", .unit = "ohm", .maximumOf = MaximumOf::Digits},
+        {.list = &Four::pointOrLetter, .item = "k", .divisor = 10, .unit = "Kohm"},
+        {.list = &Four::unit, .item = " Kohm", .divisor = 1e3, .unit = "Kohm"},
+        {.list = &Four::unit, .item = "0 Kohm", .divisor = 1e3, .unit = "Kohm"},
+        {.list = &Four::pointOrLetter, .item = "M", .divisor = 1e6, .unit = "Mohm"},
+        {.list = &Four::unit, .item = " Mohm", .divisor = 1e6, .unit = "Mohm"},
 };
 // clang-format on
 
@@ -132,35 +130,35 @@ QString fiveBandDigits(const FiveBandChoice &c)
 using Five = FiveBandChoice;
 // clang-format off
 constexpr RangeStep<Five> kFiveBandSteps[] = {
-        {.list = &Five::afterSecond, .item = ".", .source = Source::Copy, .divisor = 1, .unit = "ohm"},
-        {.list = &Five::afterFirst, .item = ".", .source = Source::Copy, .divisor = 1, .unit = "ohm"},
+        {.list = &Five::afterSecond, .item = ".", .unit = "ohm"},
+        {.list = &Five::afterFirst, .item = ".", .unit = "ohm"},
         // "kohm" in lower case here alone, unlike "Kohm" elsewhere: it is what users see.
-        {.list = &Five::afterFirst, .item = "k", .source = Source::Scale, .divisor = 1e3, .unit = "kohm"},
-        {.list = &Five::afterFirst, .item = "M", .source = Source::Scale, .divisor = 1e5, .unit = "Mohm"},
-        {.list = &Five::unit, .item = " ohm", .source = Source::Copy, .divisor = 1, .unit = "ohm"},
-        {.list = &Five::afterSecond, .item = "k", .source = Source::Scale, .divisor = 1e3, .unit = "Kohm"},
-        {.list = &Five::unit, .item = " Kohm", .source = Source::Copy, .divisor = 1, .unit = "Kohm"},
-        {.list = &Five::afterSecond, .item = "M", .source = Source::Scale, .divisor = 1e5, .unit = "Mohm"},
-        {.list = &Five::unit, .item = " Mohm", .source = Source::Scale, .divisor = 1e5, .unit = "Mohm"},
+        {.list = &Five::afterFirst, .item = "k", .divisor = 1e3, .unit = "kohm"},
+        {.list = &Five::afterFirst, .item = "M", .divisor = 1e5, .unit = "Mohm"},
+        {.list = &Five::unit, .item = " ohm", .unit = "ohm"},
+        {.list = &Five::afterSecond, .item = "k", .divisor = 1e3, .unit = "Kohm"},
+        {.list = &Five::unit, .item = " Kohm", .unit = "Kohm"},
+        {.list = &Five::afterSecond, .item = "M", .divisor = 1e5, .unit = "Mohm"},
+        {.list = &Five::unit, .item = " Mohm", .divisor = 1e5, .unit = "Mohm"},
 };
 // clang-format on
 
 } // namespace
 
-void fourBandRangeTick(const FourBandChoice &c, EncoderTexts &t)
+void fourBandRange(const FourBandChoice &c, EncoderTexts &t)
 {
     FourBandChoice counted = c;
     counted.unit = fourBandUnitThatCounts(c);
     t.digits = fourBandDigits(c, counted.unit);
-    takeTolerance(c.tolerance, t);
+    takeTolerance(c.toleranceColour, t);
     runSteps<Four>(counted, kFourBandSteps, t);
     t.toleranceText = c.tolerance;
 }
 
-void fiveBandRangeTick(const FiveBandChoice &c, EncoderTexts &t)
+void fiveBandRange(const FiveBandChoice &c, EncoderTexts &t)
 {
     t.digits = fiveBandDigits(c);
-    takeTolerance(c.tolerance, t);
+    takeTolerance(c.toleranceColour, t);
     runSteps<Five>(c, kFiveBandSteps, t);
     t.toleranceText = c.tolerance;
 }

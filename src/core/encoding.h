@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "core/bandcolour.h"
 #include "core/range.h"
 
 #include <QString>
@@ -10,7 +11,7 @@
 
 namespace core {
 
-// What an encoder's range computation keeps between its ticks and shows.
+// What an encoder's range computation keeps from one choice to the next, and shows.
 struct EncoderTexts
 {
     QString digits; // the value written with its digits, a point or appended zeros
@@ -27,6 +28,7 @@ struct FourBandChoice
     QString secondDigit;
     QString unit; // " ohm", "0 ohm", " Kohm", "0 Kohm", " Mohm"
     QString tolerance;
+    const BandColour *toleranceColour = nullptr;
 };
 
 // The list texts of the five-band encoder, left to right.
@@ -39,12 +41,13 @@ struct FiveBandChoice
     QString thirdDigit;
     QString unit; // " ", " ohm", " Kohm", " Mohm"
     QString tolerance;
+    const BandColour *toleranceColour = nullptr;
 };
 
-// One tick of each range computation. A step whose conversion or arithmetic fails is skipped
-// and its target keeps its previous text.
-void fourBandRangeTick(const FourBandChoice &choice, EncoderTexts &t);
-void fiveBandRangeTick(const FiveBandChoice &choice, EncoderTexts &t);
+// Each range from the lists as they read. A step whose conversion or arithmetic fails is
+// skipped and its target keeps its previous text.
+void fourBandRange(const FourBandChoice &choice, EncoderTexts &t);
+void fiveBandRange(const FiveBandChoice &choice, EncoderTexts &t);
 
 // The value as one line of text, as the lists spell it.
 QString fourBandValueText(const FourBandChoice &choice);

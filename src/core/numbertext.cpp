@@ -5,10 +5,8 @@
 
 #include <QVarLengthArray>
 
-#include <array>
 #include <charconv>
 #include <cmath>
-#include <cstring>
 
 namespace core {
 namespace {
@@ -178,24 +176,7 @@ std::optional<double> toNumber(QStringView text)
 
 QString toText(double value)
 {
-    // The timers convert the same few values on every tick; remembering the last texts makes
-    // an unchanged tick cheap and shares one string between the ticks.
-    struct Entry
-    {
-        double value = 0;
-        QString text = QStringLiteral("0");
-    };
-    thread_local std::array<Entry, 8> cache;
-    thread_local size_t next = 0;
-    for (const Entry &e : cache) {
-        if (std::memcmp(&e.value, &value, sizeof value) == 0)
-            return e.text;
-    }
-    Entry &slot = cache[next];
-    next = (next + 1) % cache.size();
-    slot.value = value;
-    slot.text = format(value);
-    return slot.text;
+    return format(value);
 }
 
 } // namespace core

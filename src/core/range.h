@@ -11,7 +11,7 @@
 
 namespace core {
 
-// What a computing screen keeps between its ticks; the last four are its range boxes.
+// What a computing screen keeps from one choice to the next; the last four are its range boxes.
 struct RangeTexts
 {
     QString fraction; // the tolerance as a decimal fraction text: ".05"

@@ -3,115 +3,90 @@
 
 #include "decoders/decoder.h"
 
-#include "core/bandcolour.h"
-
 namespace decoders {
 
 using core::BandColour;
-using core::Role;
 using ui::DropDownList;
 using ui::Label;
+using ui::Role;
 
 Decoder::Decoder(const ui::WindowDef &window, std::span<const ui::ControlDef> controls,
-                 core::DigitCount digitCount, core::Colour body,
-                 std::span<const MultiplierRow> multipliers)
+                 core::DigitCount digitCount, core::Colour body)
     : Screen(window, controls)
-    , m_multipliers(multipliers)
     , m_body(body)
 {
     m_decoding.digitCount = digitCount;
-    m_pointBeforeLastTwoDigits = control<Label>("Label21");
-    m_pointBeforeLastDigit = control<Label>("Label20");
-    m_trailingZero = control<Label>("Label12");
-    m_magnitudeWord = control<Label>("Label8");
-    m_ohmsWord = control<Label>("Label7");
-    m_percent = control<Label>("Label9");
-    m_percentSign = control<Label>("Label10");
-    m_toleranceValue = control<Label>("Label29");
-    m_minimum = control<Label>("minvalue");
-    m_minimumUnit = control<Label>("multimin");
-    m_maximum = control<Label>("maxvalue");
-    m_maximumUnit = control<Label>("multimax");
-    connect(timer("Timer1"), &ui::Timer::ticked, this, &Decoder::computeRange);
-    connect(control<ui::CommandButton>("Command1"), &ui::CommandButton::clicked, this,
-            &Decoder::leaveRequested);
-}
-
-void Decoder::bindBands(std::vector<Band> digits, Band multiplier, Band tolerance)
-{
-    m_digitBands = std::move(digits);
-    m_multiplierBand = multiplier;
-    m_toleranceBand = tolerance;
-    void (Decoder::*const chooseDigits[])()
-            = {&Decoder::chooseFirstDigit, &Decoder::chooseSecondDigit, &Decoder::chooseThirdDigit};
-    std::vector<QWidget *> lists;
-    for (size_t i = 0; i < m_digitBands.size(); ++i) {
-        connect(m_digitBands[i].list, &DropDownList::clicked, this, chooseDigits[i]);
-        lists.push_back(m_digitBands[i].list);
+    const struct
+    {
+        Role list, paint, digit;
+    } digits[] = {{Role::FirstDigit, Role::FirstBand, Role::FirstShownDigit},
+                  {Role::SecondDigit, Role::SecondBand, Role::SecondShownDigit},
+                  {Role::ThirdDigit, Role::ThirdBand, Role::ThirdShownDigit}};
+    for (size_t place = 0; place < size_t(digitCount); ++place) {
+        m_digitBands.push_back({bound<DropDownList>(digits[place].list),
+                                bound<Label>(digits[place].paint),
+                                bound<Label>(digits[place].digit)});
     }
-    connect(m_multiplierBand.list, &DropDownList::clicked, this, &Decoder::chooseMultiplier);
-    connect(m_toleranceBand.list, &DropDownList::clicked, this, &Decoder::chooseTolerance);
+    m_multiplierBand = {bound<DropDownList>(Role::Multiplier), bound<Label>(Role::MultiplierBand)};
+    m_toleranceBand = {bound<DropDownList>(Role::Tolerance), bound<Label>(Role::ToleranceBand)};
+    m_pointBeforeLastTwoDigits = bound<Label>(Role::PointBeforeLastTwoDigits);
+    m_pointBeforeLastDigit = bound<Label>(Role::PointBeforeLastDigit);
+    m_trailingZero = bound<Label>(Role::TrailingZero);
+    m_magnitudeWord = bound<Label>(Role::Magnitude);
+    m_ohmsWord = bound<Label>(Role::Ohms);
+    m_percent = bound<Label>(Role::Percent);
+    m_percentSign = bound<Label>(Role::PercentSign);
+    m_toleranceValue = bound<Label>(Role::ToleranceValue);
+    m_minimum = bound<Label>(Role::Minimum);
+    m_minimumUnit = bound<Label>(Role::MinimumUnit);
+    m_maximum = bound<Label>(Role::Maximum);
+    m_maximumUnit = bound<Label>(Role::MaximumUnit);
+    connect(bound<ui::CommandButton>(Role::Back), &ui::CommandButton::clicked, this,
+            &Decoder::leaveRequested);
+
+    std::vector<QWidget *> lists;
+    for (size_t place = 0; place < m_digitBands.size(); ++place) {
+        connect(m_digitBands[place].list, &DropDownList::chosen, this,
+                [this, place](int colour) { chooseDigit(place, core::colourAt(colour)); });
+        lists.push_back(m_digitBands[place].list);
+    }
+    connect(m_multiplierBand.list, &DropDownList::chosen, this,
+            [this](int colour) { chooseMultiplier(core::colourAt(colour)); });
+    connect(m_toleranceBand.list, &DropDownList::chosen, this,
+            [this](int colour) { chooseTolerance(core::colourAt(colour)); });
     lists.insert(lists.end(), {m_multiplierBand.list, m_toleranceBand.list});
     setResultControls(lists, m_digitBands.front().digit);
+    // An untouched decoder already shows the unit of its range.
+    core::computeRange(m_decoding);
+    showDecoding();
 }
 
-void Decoder::chooseFirstDigit()
+void Decoder::chooseDigit(size_t place, const BandColour &colour)
 {
-    chooseDigit(0);
+    if (core::chooseDigit(m_decoding, place, colour))
+        paint(m_digitBands[place], core::Role::Digit, colour);
 }
 
-void Decoder::chooseSecondDigit()
+void Decoder::chooseMultiplier(const BandColour &colour)
 {
-    chooseDigit(1);
+    core::chooseMultiplier(m_decoding, colour);
+    paint(m_multiplierBand, core::Role::Multiplier, colour);
 }
 
-void Decoder::chooseThirdDigit()
+void Decoder::chooseTolerance(const BandColour &colour)
 {
-    chooseDigit(2);
+    if (core::chooseTolerance(m_decoding, colour))
+        paint(m_toleranceBand, core::Role::Tolerance, colour);
 }
 
-void Decoder::chooseDigit(size_t place)
+void Decoder::paint(const Band &band, core::Role role, const BandColour &colour)
 {
-    const Band &band = m_digitBands[place];
-    const BandColour *colour = core::findByListName(band.list->text());
-    // No first digit is black.
-    if (!colour || !colour->digit || (*colour->digit == 0 && place == 0))
-        return;
-    m_decoding.display.digits[place] = QLatin1String(colour->digitText());
-    band.paint->setBackColour(*colour->paint(Role::Digit, m_body));
-    showDisplay();
+    if (const auto paint = colour.paint(role, m_body))
+        band.paint->setBackColour(*paint);
+    showDecoding();
 }
 
-void Decoder::chooseMultiplier()
-{
-    const QString text = m_multiplierBand.list->text();
-    for (const MultiplierRow &row : m_multipliers) {
-        if (text != QLatin1String(row.item))
-            continue;
-        core::DecoderDisplay &display = m_decoding.display;
-        display.ohms = true;
-        display.trailingZero = QLatin1String(row.trailingZero);
-        display.magnitude = QLatin1String(row.word);
-        display.pointBeforeLastDigit = row.pointBeforeLastDigit;
-        display.pointBeforeLastTwoDigits = row.pointBeforeLastTwoDigits;
-        m_multiplierBand.paint->setBackColour(
-                *core::findByListName(text)->paint(Role::Multiplier, m_body));
-        showDisplay();
-    }
-}
-
-void Decoder::chooseTolerance()
-{
-    const BandColour *colour = core::findByListName(m_toleranceBand.list->text());
-    if (!colour || !colour->tolerance)
-        return;
-    m_decoding.display.percentSign = true;
-    m_decoding.display.percent = QLatin1String(colour->tolerance->percent);
-    m_toleranceBand.paint->setBackColour(*colour->paint(Role::Tolerance, m_body));
-    showDisplay();
-}
-
-void Decoder::showDisplay()
+void Decoder::showDecoding()
 {
     const core::DecoderDisplay &display = m_decoding.display;
     for (size_t i = 0; i < m_digitBands.size(); ++i)
@@ -123,29 +98,12 @@ void Decoder::showDisplay()
     m_ohmsWord->setVisible(display.ohms);
     m_percent->setCaption(display.percent);
     m_percentSign->setVisible(display.percentSign);
-    m_displayChanged = true;
-}
-
-void Decoder::computeRange()
-{
-    const core::RangeTexts before = m_decoding.range;
-    core::decoderTick(m_decoding, m_multiplierBand.list->text(), m_toleranceBand.list->text());
-    showRange();
-    const core::RangeTexts &after = m_decoding.range;
-    if (m_displayChanged || after.minimum != before.minimum || after.maximum != before.maximum
-        || after.minimumUnit != before.minimumUnit) {
-        m_displayChanged = false;
-        offerResult(core::spokenResult(m_decoding));
-    }
-}
-
-void Decoder::showRange()
-{
     m_toleranceValue->setCaption(m_decoding.toleranceValue);
     m_minimum->setCaption(m_decoding.range.minimum);
     m_minimumUnit->setCaption(m_decoding.range.minimumUnit);
     m_maximum->setCaption(m_decoding.range.maximum);
     m_maximumUnit->setCaption(m_decoding.range.maximumUnit);
+    offerResult(core::spokenResult(m_decoding));
 }
 
 } // namespace decoders

@@ -11,27 +11,16 @@
 
 namespace decoders {
 
-// What a multiplier choice shows in the large display.
-struct MultiplierRow
-{
-    const char *item;
-    const char *trailingZero = "";
-    const char *word = ""; // the magnitude word: "", "kilo" or "mega"
-    bool pointBeforeLastDigit = false;
-    bool pointBeforeLastTwoDigits = false;
-};
-
 // What both decoder screens do: bands chosen and painted, the value spelled out in the large
-// display, the range computed on every tick. Each screen binds its bands; the rest of the
-// display and the range boxes have the same names on both.
+// display, the range computed on every choice. Each screen's table gives its controls their roles.
 class Decoder : public ui::Screen
 {
     Q_OBJECT
 protected:
     Decoder(const ui::WindowDef &window, std::span<const ui::ControlDef> controls,
-            core::DigitCount digitCount, core::Colour body,
-            std::span<const MultiplierRow> multipliers);
+            core::DigitCount digitCount, core::Colour body);
 
+private:
     // A band's list, its paint on the resistor and, for a digit, the digit in the large display.
     struct Band
     {
@@ -39,24 +28,14 @@ protected:
         ui::Label *paint = nullptr;
         ui::Label *digit = nullptr;
     };
-    // Called once the screen's bands are bound: the digits' in band order, then the multiplier
-    // and the tolerance.
-    void bindBands(std::vector<Band> digits, Band multiplier, Band tolerance);
 
-private slots:
-    void chooseFirstDigit();
-    void chooseSecondDigit();
-    void chooseThirdDigit();
-    void chooseMultiplier();
-    void chooseTolerance();
-    void computeRange();
+    void chooseDigit(size_t place, const core::BandColour &colour);
+    void chooseMultiplier(const core::BandColour &colour);
+    void chooseTolerance(const core::BandColour &colour);
+    void paint(const Band &band, core::Role role, const core::BandColour &colour);
+    // The display, the range and the spoken result, as the decoding has them.
+    void showDecoding();
 
-private:
-    void chooseDigit(size_t place);
-    void showDisplay();
-    void showRange();
-
-    std::span<const MultiplierRow> m_multipliers;
     core::Colour m_body;
     std::vector<Band> m_digitBands;
     Band m_multiplierBand;
@@ -77,7 +56,6 @@ private:
     ui::Label *m_maximumUnit = nullptr;
 
     core::Decoding m_decoding;
-    bool m_displayChanged = false;
 };
 
 } // namespace decoders

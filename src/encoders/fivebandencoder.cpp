@@ -14,9 +14,32 @@ namespace cc = core;
 constexpr Colour kBody = cc::kFiveBandBody;
 
 // " " is no point, letter or unit; a unit follows the digits in the value line, so it
-// begins with a blank or its one more zero.
-const char *const kPointOrLetter[] = {" ", ".", "k", "M"};
-const char *const kUnits[] = {" ", " ohm", " Kohm", " Mohm"};
+// begins with a blank. The blank unit leaves the band as it is.
+// Lower case "blue", and yellow (255,255,0) and green (0,255,0) not the table's (255,255,1) and
+// (0,255,1): what users see.
+// clang-format off
+constexpr UnitRow kUnits[] = {
+        {" ", {}, false},
+        {" ohm", {cc::Band::Black}},
+        {" Kohm", {cc::Band::Orange}},
+        {" Mohm", {.colour = cc::Band::Blue, .name = "blue"}},
+};
+constexpr PointRow kAfterFirst[] = {
+        {" ", false},
+        {".", true, {cc::Band::Silver}},
+        {"k", true, {cc::Band::Brown}},
+        {"M", true, {.colour = cc::Band::Yellow, .paint = cc::rgb(255, 255, 0)}},
+};
+constexpr PointRow kAfterSecond[] = {
+        {" ", false},
+        {".", true, {cc::Band::Gold}},
+        {"k", true, {cc::Band::Red}},
+        {"M", true, {.colour = cc::Band::Green, .paint = cc::rgb(0, 255, 0)}},
+};
+// clang-format on
+constexpr auto kUnitItems = itemsOf(kUnits);
+constexpr auto kAfterFirstItems = itemsOf(kAfterFirst);
+constexpr auto kAfterSecondItems = itemsOf(kAfterSecond);
 
 // clang-format off
 const WindowDef kWindow{.caption = "5 band value to colour code", .width = 7185, .height = 3600, .border = Border::FixedDialog, .taskbarButton = false, .placement = Placement::WindowsDefault};
@@ -26,17 +49,14 @@ const WindowDef kWindow{.caption = "5 band value to colour code", .width = 7185,
 // its neighbour in the order listed. Each colour name lies on top of the one to its left.
 // clang-format off
 const ControlDef kControls[] = {
-        {.name = "Command2", .kind = Kind::CommandButton, .left = 960, .top = 0, .width = 2655, .height = 315, .caption = "back to main window", .tabIndex = 7},
-        {.name = "number1", .kind = Kind::DropDownList, .left = 120, .top = 960, .width = 495, .height = 315, .tabIndex = 0, .items = cc::firstDigitTexts(), .accessibleName = "1st digit"},
-        {.name = "Combo2", .kind = Kind::DropDownList, .left = 840, .top = 960, .width = 510, .height = 315, .tabIndex = 1, .items = kPointOrLetter, .accessibleName = "D.P. after the 1st digit"},
-        {.name = "number2", .kind = Kind::DropDownList, .left = 1560, .top = 960, .width = 495, .height = 315, .tabIndex = 2, .items = cc::digitTexts(), .accessibleName = "2nd digit"},
-        {.name = "combo1", .kind = Kind::DropDownList, .left = 2280, .top = 960, .width = 495, .height = 315, .tabIndex = 3, .items = kPointOrLetter, .accessibleName = "D.P. after the 2nd digit"},
-        {.name = "digit3", .kind = Kind::DropDownList, .left = 2880, .top = 960, .width = 495, .height = 315, .tabIndex = 4, .items = cc::digitTexts(), .accessibleName = "3rd digit"},
-        {.name = "multiplier", .kind = Kind::DropDownList, .left = 3600, .top = 960, .width = 975, .height = 315, .tabIndex = 5, .items = kUnits, .accessibleName = "multiplier"},
-        {.name = "tolerance", .kind = Kind::DropDownList, .left = 4560, .top = 960, .width = 735, .height = 315, .tabIndex = 6, .items = cc::toleranceTexts(), .accessibleName = "tolerance"},
-        {.name = "Timer1", .kind = Kind::Timer, .interval = 100},
-        {.name = "Timer2", .kind = Kind::Timer, .interval = 100},
-        {.name = "Timer3", .kind = Kind::Timer, .interval = 1},
+        {.name = "Command2", .kind = Kind::CommandButton, .left = 960, .top = 0, .width = 2655, .height = 315, .caption = "back to main window", .tabIndex = 7, .role = Role::Back},
+        {.name = "number1", .kind = Kind::DropDownList, .left = 120, .top = 960, .width = 495, .height = 315, .tabIndex = 0, .items = cc::firstDigitTexts(), .accessibleName = "1st digit", .role = Role::FirstDigit},
+        {.name = "Combo2", .kind = Kind::DropDownList, .left = 840, .top = 960, .width = 510, .height = 315, .tabIndex = 1, .items = kAfterFirstItems, .accessibleName = "D.P. after the 1st digit", .role = Role::FirstPoint},
+        {.name = "number2", .kind = Kind::DropDownList, .left = 1560, .top = 960, .width = 495, .height = 315, .tabIndex = 2, .items = cc::digitTexts(), .accessibleName = "2nd digit", .role = Role::SecondDigit},
+        {.name = "combo1", .kind = Kind::DropDownList, .left = 2280, .top = 960, .width = 495, .height = 315, .tabIndex = 3, .items = kAfterSecondItems, .accessibleName = "D.P. after the 2nd digit", .role = Role::SecondPoint},
+        {.name = "digit3", .kind = Kind::DropDownList, .left = 2880, .top = 960, .width = 495, .height = 315, .tabIndex = 4, .items = cc::digitTexts(), .accessibleName = "3rd digit", .role = Role::ThirdDigit},
+        {.name = "multiplier", .kind = Kind::DropDownList, .left = 3600, .top = 960, .width = 975, .height = 315, .tabIndex = 5, .items = kUnitItems, .accessibleName = "multiplier", .role = Role::Unit},
+        {.name = "tolerance", .kind = Kind::DropDownList, .left = 4560, .top = 960, .width = 735, .height = 315, .tabIndex = 6, .items = cc::toleranceTexts(), .accessibleName = "tolerance", .role = Role::Tolerance},
 
         {.name = "Label5", .kind = Kind::Label, .left = 0, .top = 720, .width = 735, .height = 255, .caption = "1st digit", .flags = Flag::Border},
         {.name = "Label27", .kind = Kind::Label, .left = 840, .top = 720, .width = 495, .height = 255, .caption = " D.P.", .flags = Flag::Border},
@@ -53,14 +73,14 @@ const ControlDef kControls[] = {
         {.name = "Line2", .kind = Kind::Line, .left = 3240, .top = 2640, .width = 3720, .height = 3120},
         {.name = "Line1", .kind = Kind::Line, .left = 4800, .top = 3120, .width = 3840, .height = 2640},
         {.name = "Label26", .kind = Kind::Label, .left = 3360, .top = 1440, .width = 255, .height = 1215, .backColour = kBody},
-        {.name = "Label24", .kind = Kind::Label, .left = 2400, .top = 1440, .width = 375, .height = 1215, .backColour = kBody},
+        {.name = "Label24", .kind = Kind::Label, .left = 2400, .top = 1440, .width = 375, .height = 1215, .backColour = kBody, .role = Role::ThirdBand},
         {.name = "Label23", .kind = Kind::Label, .left = 3240, .top = 1440, .width = 135, .height = 1215, .backColour = kBody},
         {.name = "Label22", .kind = Kind::Label, .left = 2760, .top = 1440, .width = 135, .height = 1215, .backColour = kBody},
         {.name = "Image1", .kind = Kind::Image, .left = 240, .top = 1320, .width = 990, .height = 1470, .caption = ":/art/end5-left.png", .accessibleName = "left end of the resistor with its lead"},
-        {.name = "Label1", .kind = Kind::Label, .left = 1440, .top = 1440, .width = 375, .height = 1215, .backColour = kBody},
-        {.name = "Label2", .kind = Kind::Label, .left = 1920, .top = 1440, .width = 375, .height = 1215, .backColour = kBody},
-        {.name = "Label3", .kind = Kind::Label, .left = 2880, .top = 1440, .width = 375, .height = 1215, .backColour = kBody},
-        {.name = "Label4", .kind = Kind::Label, .left = 3600, .top = 1440, .width = 375, .height = 1215, .backColour = kBody},
+        {.name = "Label1", .kind = Kind::Label, .left = 1440, .top = 1440, .width = 375, .height = 1215, .backColour = kBody, .role = Role::FirstBand},
+        {.name = "Label2", .kind = Kind::Label, .left = 1920, .top = 1440, .width = 375, .height = 1215, .backColour = kBody, .role = Role::SecondBand},
+        {.name = "Label3", .kind = Kind::Label, .left = 2880, .top = 1440, .width = 375, .height = 1215, .backColour = kBody, .role = Role::MultiplierBand},
+        {.name = "Label4", .kind = Kind::Label, .left = 3600, .top = 1440, .width = 375, .height = 1215, .backColour = kBody, .role = Role::ToleranceBand},
         {.name = "Image2", .kind = Kind::Image, .left = 3960, .top = 1320, .width = 960, .height = 1470, .caption = ":/art/end5-right.png", .accessibleName = "right end of the resistor with its lead"},
         {.name = "Label6", .kind = Kind::Label, .left = 2280, .top = 1440, .width = 135, .height = 1215, .backColour = kBody},
         {.name = "Label7", .kind = Kind::Label, .left = 1800, .top = 1440, .width = 135, .height = 1215, .backColour = kBody},
@@ -68,72 +88,38 @@ const ControlDef kControls[] = {
         {.name = "Label9", .kind = Kind::Label, .left = 1200, .top = 2640, .width = 3135, .height = 135, .backColour = cc::kWhite},
         {.name = "Label10", .kind = Kind::Label, .left = 1200, .top = 1320, .width = 3135, .height = 135, .backColour = cc::kWhite},
 
-        {.name = "Label14", .kind = Kind::Label, .left = 4560, .top = 3120, .width = 735, .height = 255, .flags = Flag::Border},
-        {.name = "Label13", .kind = Kind::Label, .left = 3600, .top = 3120, .width = 975, .height = 255, .flags = Flag::Border},
-        {.name = "Label25", .kind = Kind::Label, .left = 2760, .top = 3120, .width = 855, .height = 255, .flags = Flag::Border},
-        {.name = "Label12", .kind = Kind::Label, .left = 1800, .top = 3120, .width = 975, .height = 255, .flags = Flag::Border},
-        {.name = "Label11", .kind = Kind::Label, .left = 960, .top = 3120, .width = 855, .height = 255, .flags = Flag::Border},
+        {.name = "Label14", .kind = Kind::Label, .left = 4560, .top = 3120, .width = 735, .height = 255, .flags = Flag::Border, .role = Role::ToleranceBandName},
+        {.name = "Label13", .kind = Kind::Label, .left = 3600, .top = 3120, .width = 975, .height = 255, .flags = Flag::Border, .role = Role::MultiplierBandName},
+        {.name = "Label25", .kind = Kind::Label, .left = 2760, .top = 3120, .width = 855, .height = 255, .flags = Flag::Border, .role = Role::ThirdBandName},
+        {.name = "Label12", .kind = Kind::Label, .left = 1800, .top = 3120, .width = 975, .height = 255, .flags = Flag::Border, .role = Role::SecondBandName},
+        {.name = "Label11", .kind = Kind::Label, .left = 960, .top = 3120, .width = 855, .height = 255, .flags = Flag::Border, .role = Role::FirstBandName},
 
-        {.name = "Label15", .kind = Kind::Label, .left = 1200, .top = 360, .width = 2535, .height = 255, .font = Font::Bold, .flags = Flag::Border},
+        {.name = "Label15", .kind = Kind::Label, .left = 1200, .top = 360, .width = 2535, .height = 255, .font = Font::Bold, .flags = Flag::Border, .role = Role::ValueLine},
         {.name = "Label20", .kind = Kind::Label, .left = 5400, .top = 720, .width = 1575, .height = 255, .caption = "Tolerance value", .labelFor = "Label21"},
-        {.name = "Label21", .kind = Kind::Label, .left = 5520, .top = 1080, .width = 735, .height = 255, .flags = Flag::Border},
+        {.name = "Label21", .kind = Kind::Label, .left = 5520, .top = 1080, .width = 735, .height = 255, .flags = Flag::Border, .role = Role::ToleranceValue},
         {.name = "Label17", .kind = Kind::Label, .left = 5400, .top = 1425, .width = 1215, .height = 255, .caption = "Minimum value", .labelFor = "minvalue"},
-        {.name = "minvalue", .kind = Kind::Label, .left = 5400, .top = 1680, .width = 1095, .height = 255, .flags = Flag::Border | Flag::FitCaption},
-        {.name = "multimin", .kind = Kind::Label, .left = 6480, .top = 1680, .width = 495, .height = 255, .flags = Flag::Border},
+        {.name = "minvalue", .kind = Kind::Label, .left = 5400, .top = 1680, .width = 1095, .height = 255, .flags = Flag::Border | Flag::FitCaption, .role = Role::Minimum},
+        {.name = "multimin", .kind = Kind::Label, .left = 6480, .top = 1680, .width = 495, .height = 255, .flags = Flag::Border, .role = Role::MinimumUnit},
         {.name = "Label16", .kind = Kind::Label, .left = 5400, .top = 2030, .width = 1215, .height = 255, .caption = "Maximum value", .labelFor = "maxvalue"},
-        {.name = "maxvalue", .kind = Kind::Label, .left = 5400, .top = 2280, .width = 1095, .height = 255, .flags = Flag::Border | Flag::FitCaption},
-        {.name = "multimax", .kind = Kind::Label, .left = 6480, .top = 2280, .width = 495, .height = 255, .flags = Flag::Border},
-};
-// clang-format on
-
-// Lower case "blue", and yellow (255,255,0) and green (0,255,0) not the table's (255,255,1) and
-// (0,255,1): what users see.
-// clang-format off
-const UnitRow kUnitBands[] = {
-        {" ohm", {"black"}},
-        {" Kohm", {"orange"}},
-        {" Mohm", {.colour = "blue", .name = "blue"}},
-};
-const PointRow kAfterFirst[] = {
-        {".", true, {"silver"}},
-        {" ", false},
-        {"k", true, {"brown"}},
-        {"M", true, {.colour = "yellow", .paint = cc::rgb(255, 255, 0)}},
-};
-const PointRow kAfterSecond[] = {
-        {".", true, {"gold"}},
-        {" ", false},
-        {"k", true, {"red"}},
-        {"M", true, {.colour = "green", .paint = cc::rgb(0, 255, 0)}},
+        {.name = "maxvalue", .kind = Kind::Label, .left = 5400, .top = 2280, .width = 1095, .height = 255, .flags = Flag::Border | Flag::FitCaption, .role = Role::Maximum},
+        {.name = "multimax", .kind = Kind::Label, .left = 6480, .top = 2280, .width = 495, .height = 255, .flags = Flag::Border, .role = Role::MaximumUnit},
 };
 // clang-format on
 
 } // namespace
 
+// A unit chosen before a point goes back to blank; only the first chooser's blank drops it.
+// "black" in lower case on the third band alone: what users see.
 FiveBandEncoder::FiveBandEncoder()
-    : Encoder(kWindow, kControls, kBody, kUnitBands)
+    : Encoder(
+            kWindow, kControls,
+            {.body = kBody,
+             .digitCount = 3,
+             .units = kUnits,
+             .points = {{{kAfterFirst, UnitReset::Always}, {kAfterSecond, UnitReset::WhenLocking}}},
+             .thirdZeroName = "black"})
 {
-    m_firstDigit = control<DropDownList>("number1");
-    m_pointAfterFirst = control<DropDownList>("Combo2");
-    m_secondDigit = control<DropDownList>("number2");
-    m_pointAfterSecond = control<DropDownList>("combo1");
-    m_thirdDigit = control<DropDownList>("digit3");
-    m_unit = control<DropDownList>("multiplier");
-    m_tolerance = control<DropDownList>("tolerance");
-    // A unit chosen before a point goes back to blank; only the first chooser's blank drops it.
-    bindValueRow({
-            .digits
-            = {{m_firstDigit, {control<Label>("Label1"), control<Label>("Label11")}},
-               {m_secondDigit, {control<Label>("Label2"), control<Label>("Label12")}},
-               // "black" in lower case here alone: what users see.
-               {m_thirdDigit, {control<Label>("Label24"), control<Label>("Label25")}, "black"}},
-            .points = {{{m_pointAfterFirst, kAfterFirst, UnitReset::Always},
-                        {m_pointAfterSecond, kAfterSecond, UnitReset::WhenLocking}}},
-            .unit = m_unit,
-            .tolerance = m_tolerance,
-            .multiplierBand = {control<Label>("Label3"), control<Label>("Label13")},
-            .toleranceBand = {control<Label>("Label4"), control<Label>("Label14")},
-    });
+    showEncoding();
 }
 
 QString FiveBandEncoder::valueText() const
@@ -141,20 +127,22 @@ QString FiveBandEncoder::valueText() const
     return core::fiveBandValueText(choice());
 }
 
-void FiveBandEncoder::rangeTick(core::EncoderTexts &texts) const
+void FiveBandEncoder::computeRange(core::EncoderTexts &texts) const
 {
-    core::fiveBandRangeTick(choice(), texts);
+    core::fiveBandRange(choice(), texts);
 }
 
 core::FiveBandChoice FiveBandEncoder::choice() const
 {
-    return {.firstDigit = m_firstDigit->text(),
-            .afterFirst = m_pointAfterFirst->text(),
-            .secondDigit = m_secondDigit->text(),
-            .afterSecond = m_pointAfterSecond->text(),
-            .thirdDigit = m_thirdDigit->text(),
-            .unit = m_unit->text(),
-            .tolerance = m_tolerance->text()};
+    auto text = [this](Role role) { return bound<DropDownList>(role)->text(); };
+    return {.firstDigit = text(Role::FirstDigit),
+            .afterFirst = text(Role::FirstPoint),
+            .secondDigit = text(Role::SecondDigit),
+            .afterSecond = text(Role::SecondPoint),
+            .thirdDigit = text(Role::ThirdDigit),
+            .unit = text(Role::Unit),
+            .tolerance = text(Role::Tolerance),
+            .toleranceColour = tolerance()};
 }
 
 } // namespace encoders

@@ -16,17 +16,8 @@ public:
 
 private:
     QString valueText() const override;
-    void rangeTick(core::EncoderTexts &texts) const override;
+    void computeRange(core::EncoderTexts &texts) const override;
     core::FiveBandChoice choice() const;
-
-    // The value row, left to right.
-    ui::DropDownList *m_firstDigit = nullptr;
-    ui::DropDownList *m_pointAfterFirst = nullptr;
-    ui::DropDownList *m_secondDigit = nullptr;
-    ui::DropDownList *m_pointAfterSecond = nullptr;
-    ui::DropDownList *m_thirdDigit = nullptr;
-    ui::DropDownList *m_unit = nullptr;
-    ui::DropDownList *m_tolerance = nullptr;
 };
 
 } // namespace encoders

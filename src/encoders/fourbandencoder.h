@@ -16,16 +16,8 @@ public:
 
 private:
     QString valueText() const override;
-    void rangeTick(core::EncoderTexts &texts) const override;
+    void computeRange(core::EncoderTexts &texts) const override;
     core::FourBandChoice choice() const;
-
-    // The value row, left to right.
-    ui::DropDownList *m_pointInFront = nullptr;
-    ui::DropDownList *m_firstDigit = nullptr;
-    ui::DropDownList *m_pointOrLetter = nullptr; // between the digits
-    ui::DropDownList *m_secondDigit = nullptr;
-    ui::DropDownList *m_unit = nullptr;
-    ui::DropDownList *m_tolerance = nullptr;
 };
 
 } // namespace encoders

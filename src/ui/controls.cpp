@@ -293,8 +293,6 @@ QObject *createControl(const ControlDef &def, QWidget *parent)
         return new DropDownList(def, parent);
     case Kind::TextBox:
         return new TextBox(def, parent);
-    case Kind::Timer:
-        return new Timer(def, parent);
     case Kind::Image:
         return new Image(def, parent);
     case Kind::PictureBox:

@@ -5,7 +5,6 @@
 
 #include "ui/design.h"
 #include "ui/dropdownlist.h"
-#include "ui/timer.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -4,13 +4,15 @@
 #pragma once
 
 #include "core/colour.h"
+#include "core/listitem.h"
+#include "ui/role.h"
 
 #include <span>
 
 namespace ui {
 
-// Design values of a screen: positions in twips (15 to a pixel at 96 dpi), colours as
-// 0x00BBGGRR, or a colour of the desktop's scheme.
+// Design values of a screen: positions in twips (15 to a pixel at 96 dpi), colours fixed, of the
+// desktop's scheme or standard.
 inline constexpr int kTwipsPerPixel = 15;
 
 constexpr int pixels(int twips)
@@ -20,29 +22,13 @@ constexpr int pixels(int twips)
 }
 
 using core::Colour;
-// With the top bit set, a colour is the scheme's colour of the index in its low byte.
-inline constexpr Colour kSchemeColour = 0x80000000u;
-inline constexpr Colour kSchemeWindowText = kSchemeColour | 0x08;
-inline constexpr Colour kScheme3DHighlight = kSchemeColour | 0x14;
+// The scheme's colours the design names, by their index in its list.
+inline constexpr Colour kSchemeWindowText = Colour::scheme(0x08);
+inline constexpr Colour kScheme3DHighlight = Colour::scheme(0x14);
 // What a control has where the design gives it no colour: the standard one of its kind.
-inline constexpr Colour kStandardColour = 0xFFFFFFFF;
+inline constexpr Colour kStandardColour = Colour();
 
-constexpr bool isSchemeColour(Colour colour)
-{
-    return colour & kSchemeColour;
-}
-
-enum class Kind {
-    Label,
-    CommandButton,
-    DropDownList,
-    TextBox,
-    Timer,
-    Image,
-    PictureBox,
-    Line,
-    Frame
-};
+enum class Kind { Label, CommandButton, DropDownList, TextBox, Image, PictureBox, Line, Frame };
 
 enum class Font {
     Standard, // MS Sans Serif 8.25 pt
@@ -77,13 +63,13 @@ struct ControlDef
     Font font = Font::Standard;
     unsigned flags = Flag::None;
     int tabIndex = -1;
-    std::span<const char *const> items = {};
-    int interval = 0; // timer, in milliseconds
+    core::ListItems items = {};
     const char *container = nullptr; // the frame that holds the control
     // For screen readers: what a picture shows, or what a list chooses, as the heading over it
     // says; a label names the control it is the heading of.
     const char *accessibleName = nullptr;
     const char *labelFor = nullptr;
+    Role role = Role::None; // what the control is to its screen, which binds it by that once
 };
 
 enum class Border { None, FixedSingle, FixedDialog, Sizable };

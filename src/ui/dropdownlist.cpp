@@ -25,13 +25,14 @@ DropDownList::DropDownList(const ControlDef &def, QWidget *parent)
     // moment would tell screen readers of a choice nobody made. A placeholder keeps the toolkit
     // from choosing the first item; a blank one shows nothing.
     setPlaceholderText(QStringLiteral(" "));
-    for (const char *item : def.items)
-        addItem(QLatin1String(item));
+    for (const core::ListItem &item : def.items)
+        addItem(QLatin1String(item.text), item.data);
     // The closed box is as high as its design says; the list itself opens below it.
     setGeometry(rectOf(def));
     setFocusPolicy(Qt::StrongFocus);
     nameForScreenReaders(this, def);
-    connect(this, &QComboBox::activated, this, &DropDownList::clicked);
+    connect(this, &QComboBox::activated, this,
+            [this](int index) { emit chosen(itemData(index).toInt()); });
     m_typedAt.invalidate();
     // The choice is the selected item of the list, where a screen reader looks for it.
     connect(this, &QComboBox::currentIndexChanged, this, [this](int index) {

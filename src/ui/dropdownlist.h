@@ -10,7 +10,7 @@
 
 namespace ui {
 
-// A choose-only list; Text is "" until the user chooses. Writing Text raises no Click.
+// A choose-only list; Text is "" until the user chooses. Writing Text tells of no choice.
 class DropDownList : public QComboBox
 {
     Q_OBJECT
@@ -19,12 +19,13 @@ public:
 
     QString text() const { return currentText(); }
     void setText(const QString &text);
-    // The item at index chosen as the user chooses one: it becomes current, then Click. Nothing
+    // The item at index chosen as the user chooses one: it becomes current, then chosen. Nothing
     // while the list is locked.
     void choose(int index);
 
 signals:
-    void clicked();
+    // The user chose the item that stands for data.
+    void chosen(int data);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

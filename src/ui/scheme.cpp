@@ -11,7 +11,7 @@ namespace {
 
 bool isFixed(Colour colour)
 {
-    return colour != kStandardColour && !isSchemeColour(colour);
+    return colour.kind() == Colour::Kind::Fixed;
 }
 
 // As WCAG 2 defines it: 1 for the same colour, 21 for black on white.
@@ -44,19 +44,19 @@ const QPalette &designScheme()
 
 QColor colourOf(Colour value, const QPalette &palette, QPalette::ColorRole standardRole)
 {
-    if (value == kStandardColour)
-        return palette.color(standardRole);
-    if (isSchemeColour(value)) {
-        switch (value & 0xff) {
-        case kSchemeWindowText & 0xff:
+    switch (value.kind()) {
+    case Colour::Kind::Fixed:
+        return QColor(value.red(), value.green(), value.blue());
+    case Colour::Kind::Scheme:
+        if (value == kSchemeWindowText)
             return palette.color(QPalette::WindowText);
-        case kScheme3DHighlight & 0xff:
+        if (value == kScheme3DHighlight)
             return palette.color(QPalette::Light);
-        default:
-            return palette.color(standardRole);
-        }
+        break;
+    case Colour::Kind::Standard:
+        break;
     }
-    return QColor(int(value & 0xff), int((value >> 8) & 0xff), int((value >> 16) & 0xff));
+    return palette.color(standardRole);
 }
 
 QColor readableText(Colour foreground, Colour background, const QPalette &palette)

@@ -3,9 +3,9 @@
 
 #pragma once
 
-// The design's colours against the desktop's colour scheme. A design colour is fixed
-// (0x00BBGGRR) or names a colour of the scheme (top bit set); text in a scheme colour on a fixed
-// colour stays readable under any scheme.
+// The design's colours against the desktop's colour scheme. A design colour is fixed, names a
+// colour of the scheme, or is the standard one; text in a scheme colour on a fixed colour stays
+// readable under any scheme.
 
 #include "ui/design.h"
 

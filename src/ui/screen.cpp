@@ -72,13 +72,19 @@ void Screen::missingControl(const char *name) const
     qFatal("\"%s\" has no control named %s", qPrintable(windowTitle()), name);
 }
 
+void Screen::missingRole(Role role) const
+{
+    qFatal("\"%s\" has no control of role %d", qPrintable(windowTitle()), int(role));
+}
+
 void Screen::build(std::span<const ControlDef> controls)
 {
     createFrames(controls);
     createDrawnControls(controls);
     createWindowedControls(controls);
     raiseWindowedControls(controls);
-    followEveryChoice();
+    bindRoles(controls);
+    m_spokenResult.followChoices(findChildren<DropDownList *>());
     linkTabOrder(controls);
     linkLabels(controls);
 }
@@ -111,30 +117,17 @@ void Screen::createWindowedControls(std::span<const ControlDef> controls)
 void Screen::raiseWindowedControls(std::span<const ControlDef> controls)
 {
     for (const ControlDef &def : controls) {
-        if (!isDrawn(def.kind) && def.kind != Kind::Timer)
+        if (!isDrawn(def.kind))
             control<QWidget>(def.name)->raise();
     }
 }
 
-void Screen::followEveryChoice()
+void Screen::bindRoles(std::span<const ControlDef> controls)
 {
-    // Results follow a choice within the same frame, not a clock period later.
-    const auto timers = findChildren<Timer *>();
-    auto tickSoon = [timers] {
-        for (Timer *t : timers)
-            t->tickSoon();
-    };
-    const auto lists = findChildren<DropDownList *>();
-    for (auto *list : lists)
-        connect(list, &DropDownList::clicked, this, tickSoon);
-    for (auto *button : findChildren<CommandButton *>())
-        connect(button, &CommandButton::clicked, this, tickSoon);
-
-    // A result is whole once the slowest timer has ticked after the choice.
-    int slowest = 0;
-    for (Timer *t : timers)
-        slowest = std::max(slowest, t->interval());
-    m_spokenResult.followChoices(lists, slowest);
+    for (const ControlDef &def : controls) {
+        if (def.role != Role::None)
+            m_bound.insert(def.role, control<QObject>(def.name));
+    }
 }
 
 void Screen::linkTabOrder(std::span<const ControlDef> controls)
@@ -159,12 +152,6 @@ void Screen::linkLabels(std::span<const ControlDef> controls)
         if (def.labelFor)
             control<Label>(def.name)->setBuddy(control<QWidget>(def.labelFor));
     }
-}
-
-void Screen::stopTimers()
-{
-    for (Timer *t : findChildren<Timer *>())
-        t->setEnabled(false);
 }
 
 void Screen::showPlaced()
@@ -204,9 +191,6 @@ void Screen::showEvent(QShowEvent *event)
         desktop::skipTaskbarAndPager(this);
     if (!m_focused) {
         m_focused = true;
-        // the first results, such as the units of an untouched decoder, come with the window
-        for (Timer *t : findChildren<Timer *>())
-            t->tickSoon();
         if (!m_tabOrder.empty())
             m_tabOrder.front()->setFocus(Qt::OtherFocusReason);
     }

@@ -7,6 +7,7 @@
 #include "ui/design.h"
 #include "ui/spokenresult.h"
 
+#include <QHash>
 #include <QWidget>
 
 #include <span>
@@ -14,9 +15,9 @@
 
 namespace ui {
 
-// A window built from a table of design values. Controls keep their design names and are
-// looked up by them once, when the derived screen binds them to members named by role;
-// handlers are the derived screen's member functions.
+// A window built from a table of design values. Each row may give its control a role, by which
+// the derived screen binds it once to a member; handlers are the derived screen's member
+// functions.
 class Screen : public QWidget
 {
     Q_OBJECT
@@ -34,12 +35,21 @@ public:
             missingControl(name);
         return found;
     }
-    Timer *timer(const char *name) const { return control<Timer>(name); }
+    // The control of that role; one the table does not have stops the program.
+    template<class T>
+    T *bound(Role role) const
+    {
+        T *found = qobject_cast<T *>(m_bound.value(role));
+        if (!found)
+            missingRole(role);
+        return found;
+    }
+
+    bool binds(Role role) const { return m_bound.contains(role); }
 
     // The controls that take the focus, in tab order.
     const std::vector<QWidget *> &tabOrder() const { return m_tabOrder; }
 
-    void stopTimers();
     // Shows the window; the first time, where its placement says: centred with its frame, or
     // where the desktop puts a new window.
     void showPlaced();
@@ -67,18 +77,20 @@ protected:
 
 private:
     [[noreturn]] void missingControl(const char *name) const;
+    [[noreturn]] void missingRole(Role role) const;
     void build(std::span<const ControlDef> controls);
     void createFrames(std::span<const ControlDef> controls);
     void createDrawnControls(std::span<const ControlDef> controls);
     void createWindowedControls(std::span<const ControlDef> controls);
     void raiseWindowedControls(std::span<const ControlDef> controls);
-    void followEveryChoice();
+    void bindRoles(std::span<const ControlDef> controls);
     void linkTabOrder(std::span<const ControlDef> controls);
     void linkLabels(std::span<const ControlDef> controls);
 
     WindowDef m_window;
     std::span<const ControlDef> m_design;
     std::vector<QWidget *> m_tabOrder;
+    QHash<Role, QObject *> m_bound;
     SpokenResult m_spokenResult;
     bool m_placed = false;
     bool m_focused = false;

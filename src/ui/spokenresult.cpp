@@ -25,14 +25,13 @@ constexpr int kScreenReaderFirst = 600;
 
 } // namespace
 
-void SpokenResult::followChoices(const QList<DropDownList *> &lists, int slowestTimerMs)
+void SpokenResult::followChoices(const QList<DropDownList *> &lists)
 {
     for (DropDownList *list : lists)
-        QObject::connect(list, &DropDownList::clicked, &m_settling,
+        QObject::connect(list, &DropDownList::chosen, &m_settling,
                          [this, list] { choiceMade(list); });
-    // Half again as long as the slowest timer, since coarse timers may tick late.
     m_settling.setSingleShot(true);
-    m_settling.setInterval(std::max(slowestTimerMs * 3 / 2, kScreenReaderFirst));
+    m_settling.setInterval(kScreenReaderFirst);
     QObject::connect(&m_settling, &QTimer::timeout, [this] { announce(); });
 }
 

@@ -45,8 +45,8 @@ class DropDownList;
 class SpokenResult
 {
 public:
-    // Each choice in a list is announced once the slowest timer of the screen has ticked after it.
-    void followChoices(const QList<DropDownList *> &lists, int slowestTimerMs);
+    // Each choice in a list is announced with the result it leaves, once the screen has shown it.
+    void followChoices(const QList<DropDownList *> &lists);
     // The screen announces through an announcer of its own.
     void setResultControls(QWidget *screen, std::vector<QWidget *> producers, QWidget *resultArea);
     void offer(const QString &text);
@@ -61,7 +61,7 @@ private:
     std::vector<QWidget *> m_described;
     QWidget *m_resultArea = nullptr;
     Announcer *m_announcer = nullptr;
-    // What waits to be announced once every timer has had its tick after a change.
+    // What waits to be announced once the choice and all it changes are shown.
     QTimer m_settling;
     QString m_choice;
     bool m_resultPending = false;

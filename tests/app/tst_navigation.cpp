@@ -29,6 +29,19 @@ Screen *loaded(const QString &name)
     return nav::screen(ScreenId(kScreenNames.indexOf(name)));
 }
 
+// The frame, or what reads or is named so.
+QWidget *shownAs(Screen *s, const QString &what)
+{
+    if (what == u"frame")
+        return s->findChild<Frame *>();
+    for (auto *w : s->findChildren<QWidget *>()) {
+        auto *label = qobject_cast<Label *>(w);
+        if (w->accessibleName() == what || (label && label->caption() == what))
+            return w;
+    }
+    qFatal("nothing shows %s", qPrintable(what));
+}
+
 void click(QWidget *w)
 {
     QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(2, 2));
@@ -71,10 +84,10 @@ private slots:
         // clang-format off
         row("bare window", "", 0, 0, "menu");
         row("frame", "frame", 0, 0, "menu");
-        row("photograph", "photograph", 0, 0, "menu");
-        row("logo", "logo", 0, 0, "menu");
-        row("fun label", "greeting", 0, 0, "menu");
-        row("five band label", "five band news", 0, 0, "splash");
+        row("photograph", "photograph of a beige resistor with brown, black, red and gold bands", 0, 0, "menu");
+        row("logo", "Ohmara 3.1 logo: the version number over a small resistor", 0, 0, "menu");
+        row("fun label", "have fun with resistors :-)", 0, 0, "menu");
+        row("five band label", "Now with 5 band resistor support", 0, 0, "splash");
         row("letter", "", int(Qt::Key_A), 0, "menu");
         row("escape", "", int(Qt::Key_Escape), 0, "menu");
         row("backspace", "", int(Qt::Key_Backspace), 0, "menu");
@@ -98,7 +111,7 @@ private slots:
             splash->close();
             settle();
         } else {
-            click(target.isEmpty() ? splash : byRole(splash, target));
+            click(target.isEmpty() ? splash : shownAs(splash, target));
         }
         QTEST(loadedScreens(), "loaded");
     }
@@ -155,20 +168,14 @@ private slots:
         choose(nav::screen(ScreenId::FiveBandDecoder), QStringLiteral("first=grey"));
         press(menu(), "4 band Colour code to value");
         QCOMPARE(nav::screen(ScreenId::FourBandDecoder), four);
-        QCOMPARE(byRole<DropDownList>(four, u"first")->text(), QStringLiteral("red"));
-        QPointer<Timer> timer = four->findChild<Timer *>();
-        int ticks = 0;
-        connect(timer, &Timer::ticked, this, [&] { ++ticks; });
+        QCOMPARE(list(four, u"first")->text(), QStringLiteral("red"));
         press(four, "back to main screen");
         QCOMPARE(loadedScreens(), QStringLiteral("menu, five-band decoder"));
         QVERIFY(menu()->isVisible());
-        QTest::qWait(120);
-        QCOMPARE(ticks, 0);
-        QCOMPARE(byRole<DropDownList>(nav::screen(ScreenId::FiveBandDecoder), u"first")->text(),
+        QCOMPARE(list(nav::screen(ScreenId::FiveBandDecoder), u"first")->text(),
                  QStringLiteral("grey"));
         press(menu(), "4 band Colour code to value");
-        QCOMPARE(byRole<DropDownList>(nav::screen(ScreenId::FourBandDecoder), u"first")->text(),
-                 QString());
+        QCOMPARE(list(nav::screen(ScreenId::FourBandDecoder), u"first")->text(), QString());
     }
 
     void quitClosesEverythingAndEnds()

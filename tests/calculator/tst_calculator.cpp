@@ -44,22 +44,22 @@ private slots:
         QFETCH(QString, button);
         QFETCH(QString, first);
         QFETCH(QString, second);
-        type(u"first", QStringLiteral("10"));
-        type(u"second", QStringLiteral("10"));
+        type(Role::FirstValue, QStringLiteral("10"));
+        type(Role::SecondValue, QStringLiteral("10"));
         QTest::mouseClick(screentest::button(m_s, QStringLiteral("parallel resistors")),
                           Qt::LeftButton);
-        type(u"first", first);
-        type(u"second", second);
+        type(Role::FirstValue, first);
+        type(Role::SecondValue, second);
         if (!button.isEmpty())
             QTest::mouseClick(screentest::button(m_s, button), Qt::LeftButton);
-        QTEST(caption(m_s, roles(ScreenId::Calculator).result), "shown");
-        QCOMPARE(byRole<TextBox>(m_s, u"first")->text() + u'|'
-                         + byRole<TextBox>(m_s, u"second")->text(),
+        QTEST(caption(m_s, Role::Result), "shown");
+        QCOMPARE(byRole<TextBox>(m_s, Role::FirstValue)->text() + u'|'
+                         + byRole<TextBox>(m_s, Role::SecondValue)->text(),
                  button == u"clear" ? QStringLiteral("0|0") : first + u'|' + second);
     }
 
 private:
-    void type(QStringView box, const QString &text)
+    void type(Role box, const QString &text)
     {
         auto *b = byRole<TextBox>(m_s, box);
         b->selectAll();

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Ohmara developers
 // SPDX-License-Identifier: MIT
 
-// The encoders' value text and range, without any window: what one tick makes of the lists'
-// texts, from the range an earlier tick left (47 ohm, gold).
+// The encoders' value text and range, without any window: what the lists' texts make of them,
+// from the range an earlier choice left (47 ohm, gold).
 
 #include "core/encoding.h"
 #include "support/rows.h"
@@ -16,6 +16,15 @@ QString range(const EncoderTexts &t)
 {
     return dashed({t.digits, t.range.fraction, t.range.scaled, t.range.minimum, t.range.minimumUnit,
                    t.range.maximum, t.range.maximumUnit});
+}
+
+const BandColour *toleranceOf(const QString &text)
+{
+    for (const BandColour &c : table()) {
+        if (c.tolerance && text == QLatin1String(c.tolerance->listText))
+            return &c;
+    }
+    return nullptr;
 }
 
 // digits, then the range: fraction, scaled, minimum and its unit, maximum and its unit
@@ -55,9 +64,10 @@ private slots:
                                     .pointOrLetter = l[2],
                                     .secondDigit = l[3],
                                     .unit = l[4],
-                                    .tolerance = l[5]};
+                                    .tolerance = l[5],
+                                    .toleranceColour = toleranceOf(l[5])};
         EncoderTexts t = kEarlier;
-        fourBandRangeTick(choice, t);
+        fourBandRange(choice, t);
         QTEST(fourBandValueText(choice), "value");
         QTEST(range(t), "range");
     }
@@ -90,9 +100,10 @@ private slots:
                                     .afterSecond = l[3],
                                     .thirdDigit = l[4],
                                     .unit = l[5],
-                                    .tolerance = l[6]};
+                                    .tolerance = l[6],
+                                    .toleranceColour = toleranceOf(l[6])};
         EncoderTexts t = kEarlier;
-        fiveBandRangeTick(choice, t);
+        fiveBandRange(choice, t);
         QTEST(fiveBandValueText(choice), "value");
         QTEST(range(t), "range");
     }

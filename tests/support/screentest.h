@@ -4,8 +4,8 @@
 #pragma once
 
 // What the widget tests share: the program set up as it runs, choices made as a user makes
-// them, and what the screens show read back as the user sees it. Checks name controls by their
-// role; the role map below gives their design names.
+// them, and what the screens show read back as the user sees it. Checks reach controls by their
+// role.
 
 #include "app/application.h"
 #include "app/navigation.h"
@@ -25,79 +25,40 @@ namespace screentest {
 
 using namespace ui;
 using app::ScreenId;
-namespace nav = app::navigation;
 
-// The controls a check uses, by role, in the order the user meets them.
-struct Roles
+// The program's navigation, as main() owns it; the checks move through it as nav::.
+inline app::Navigation &navigation()
 {
-    std::vector<std::pair<QString, const char *>> controls = {};
-    QStringList bandPaints = {}, bandNames = {}; // left to right
-    const char *value = nullptr, *tolerance = nullptr, *result = nullptr;
-};
-
-inline Roles roles(ScreenId id)
-{
-    switch (id) {
-    case ScreenId::Splash:
-        return {.controls = {{"frame", "Frame1"},
-                             {"photograph", "Image1"},
-                             {"logo", "imgLogo"},
-                             {"greeting", "Label3"},
-                             {"five band news", "Label4"}}};
-    case ScreenId::FourBandDecoder:
-        return {.controls = {{"first", "band1"},
-                             {"second", "band2"},
-                             {"multiplier", "band3"},
-                             {"tolerance", "band4"},
-                             {"display", "Label5"},
-                             {"range timer", "Timer1"}},
-                .bandPaints = {"Label17", "Label16", "Label15", "Label14"},
-                .tolerance = "Label29"};
-    case ScreenId::FiveBandDecoder:
-        return {.controls = {{"first", "band1"},
-                             {"second", "band2"},
-                             {"third", "band3"},
-                             {"multiplier", "band4"},
-                             {"tolerance", "band5"},
-                             {"display", "Label5"},
-                             {"range timer", "Timer1"}},
-                .bandPaints = {"Label17", "Label16", "Label32", "Label15", "Label14"},
-                .tolerance = "Label29"};
-    case ScreenId::FourBandEncoder:
-        return {.controls = {{"in front", "Combo2"},
-                             {"first", "number1"},
-                             {"between", "combo1"},
-                             {"second", "number2"},
-                             {"unit", "number3"},
-                             {"tolerance", "tolerance"},
-                             {"value timer", "Timer1"},
-                             {"unit band timer", "Timer2"},
-                             {"range timer", "Timer3"}},
-                .bandPaints = {"Label1", "Label2", "Label3", "Label4"},
-                .bandNames = {"Label11", "Label12", "Label13", "Label14"},
-                .value = "Label15",
-                .tolerance = "Label21"};
-    case ScreenId::FiveBandEncoder:
-        return {.controls = {{"first", "number1"},
-                             {"after first", "Combo2"},
-                             {"second", "number2"},
-                             {"after second", "combo1"},
-                             {"third", "digit3"},
-                             {"unit", "multiplier"},
-                             {"tolerance", "tolerance"},
-                             {"value timer", "Timer1"},
-                             {"unit band timer", "Timer2"},
-                             {"range timer", "Timer3"}},
-                .bandPaints = {"Label1", "Label2", "Label24", "Label3", "Label4"},
-                .bandNames = {"Label11", "Label12", "Label25", "Label13", "Label14"},
-                .value = "Label15",
-                .tolerance = "Label21"};
-    case ScreenId::Calculator:
-        return {.controls = {{"first", "val1"}, {"second", "val2"}}, .result = "Label1"};
-    default:
-        return {};
-    }
+    static auto *owned = new app::Navigation;
+    return *owned;
 }
+namespace nav {
+inline Screen *screen(ScreenId id)
+{
+    return navigation().screen(id);
+}
+inline void show(ScreenId id)
+{
+    navigation().show(id);
+}
+inline void unload(ScreenId id)
+{
+    navigation().unload(id);
+}
+inline void leaveSplash()
+{
+    navigation().leaveSplash();
+}
+} // namespace nav
+
+// The lists as the checks name them, whatever screen they are on.
+inline const std::pair<const char *, Role> kLists[] = {
+        {"first", Role::FirstDigit},    {"second", Role::SecondDigit},
+        {"third", Role::ThirdDigit},    {"multiplier", Role::Multiplier},
+        {"tolerance", Role::Tolerance}, {"unit", Role::Unit},
+        {"in front", Role::FirstPoint}, {"after first", Role::FirstPoint},
+        {"between", Role::SecondPoint}, {"after second", Role::SecondPoint},
+};
 
 // The screens by what they are to the user, in the order of ScreenId.
 inline const QStringList kScreenNames = {"splash",
@@ -118,24 +79,19 @@ inline ScreenId idOf(const Screen *s)
     qFatal("a screen that is not loaded");
 }
 
-// The control of that role on the screen.
 template<class T = QWidget>
-T *byRole(Screen *s, QAnyStringView role)
+T *byRole(Screen *s, Role role)
 {
-    for (const auto &[name, design] : roles(idOf(s)).controls) {
-        if (QAnyStringView::equal(name, role))
-            return s->control<T>(design);
-    }
-    qFatal("no control has the role %s", qPrintable(role.toString()));
+    return s->bound<T>(role);
 }
 
-// One tick of every running timer, as their clocks would give.
-inline void tick(Screen *s)
+inline DropDownList *list(Screen *s, QStringView name)
 {
-    for (Timer *t : s->findChildren<Timer *>()) {
-        if (t->isEnabled())
-            emit t->ticked();
+    for (const auto &[word, role] : kLists) {
+        if (name == QLatin1String(word))
+            return s->bound<DropDownList>(role);
     }
+    qFatal("no list is called %s", qPrintable(name.toString()));
 }
 
 // The item becomes current, then the list reports the choice, as when the user picks it.
@@ -145,21 +101,16 @@ inline void pickItem(DropDownList *list, int index)
     emit list->activated(index);
 }
 
-// "role=item;role=item;tick": each item picked in the list of that role; "tick" ticks the
-// timers.
+// "list=item;list=item": each item picked in the list of that name.
 inline void choose(Screen *s, const QString &choices)
 {
     for (const QString &choice : choices.split(u';', Qt::SkipEmptyParts)) {
-        if (choice == u"tick") {
-            tick(s);
-            continue;
-        }
         const qsizetype eq = choice.indexOf(u'=');
-        auto *list = byRole<DropDownList>(s, choice.left(eq));
+        auto *chosen = list(s, QStringView(choice).left(eq));
         const int index
-                = list->findText(choice.mid(eq + 1), Qt::MatchExactly | Qt::MatchCaseSensitive);
-        QVERIFY2(index >= 0 && list->isEnabled(), qPrintable(choice));
-        pickItem(list, index);
+                = chosen->findText(choice.mid(eq + 1), Qt::MatchExactly | Qt::MatchCaseSensitive);
+        QVERIFY2(index >= 0 && chosen->isEnabled(), qPrintable(choice));
+        pickItem(chosen, index);
     }
 }
 
@@ -169,45 +120,56 @@ inline Screen *open(ScreenId id)
     return nav::screen(id);
 }
 
-inline QString caption(Screen *s, const char *name)
+inline QString caption(Screen *s, Role role)
 {
-    return s->control<Label>(name)->caption();
+    return s->bound<Label>(role)->caption();
 }
 
 // What controls show, left to right: their captions ("-" for none), or with colours = true the
 // colour the user sees right of any text, "r,g,b".
-inline QString shown(Screen *s, const QStringList &names, bool colours = false)
+inline QString shown(Screen *s, const std::vector<Role> &roles, bool colours = false)
 {
     QStringList out;
-    for (const QString &name : names) {
-        const QRect r = s->control<QWidget>(qPrintable(name))->geometry();
+    for (const Role role : roles) {
+        const QRect r = s->bound<QWidget>(role)->geometry();
         const QPoint rightOfText = QPoint(r.width() - 3, r.height() / 2) * s->devicePixelRatio();
         const QColor c = colours ? s->grab(r).toImage().pixelColor(rightOfText) : QColor();
         const QString text = colours
                 ? QStringLiteral("%1,%2,%3").arg(c.red()).arg(c.green()).arg(c.blue())
-                : caption(s, qPrintable(name));
+                : caption(s, role);
         out << (text.isEmpty() ? QStringLiteral("-") : text);
     }
     return out.join(u' ');
 }
 
-// The range boxes: minimum, its unit, maximum, its unit; the same on every computing screen.
-inline const QStringList kRangeBoxes = {"minvalue", "multimin", "maxvalue", "multimax"};
+// The resistor's bands in band order, as painted or, with names, as named.
+inline std::vector<Role> bands(Screen *s, bool names = false)
+{
+    std::vector<Role> roles = names
+            ? std::vector{Role::FirstBandName, Role::SecondBandName, Role::ThirdBandName,
+                          Role::MultiplierBandName, Role::ToleranceBandName}
+            : std::vector{Role::FirstBand, Role::SecondBand, Role::ThirdBand, Role::MultiplierBand,
+                          Role::ToleranceBand};
+    if (!s->binds(Role::ThirdDigit))
+        roles.erase(roles.begin() + 2);
+    return roles;
+}
 
 // The range boxes, then the tolerance.
 inline QString range(Screen *s)
 {
-    return shown(s, kRangeBoxes + QStringList{QLatin1String(roles(idOf(s)).tolerance)});
+    return shown(s,
+                 {Role::Minimum, Role::MinimumUnit, Role::Maximum, Role::MaximumUnit,
+                  Role::ToleranceValue});
 }
 
-// The lists and timers that are switched off, by role.
+// The lists that are switched off, by their names for screen readers, left to right.
 inline QString locked(Screen *s)
 {
     QStringList out;
-    for (const auto &[role, name] : roles(idOf(s)).controls) {
-        auto *timer = s->findChild<Timer *>(QLatin1String(name));
-        if (timer ? !timer->isEnabled() : !s->control<QWidget>(name)->isEnabled())
-            out << role;
+    for (QWidget *w : s->tabOrder()) {
+        if (qobject_cast<DropDownList *>(w) && !w->isEnabled())
+            out << w->accessibleName();
     }
     return out.join(u',');
 }
@@ -246,7 +208,7 @@ inline void startAtMenu()
                 if (message != u"This plugin does not support raise()")
                     previous(type, context, message);
             });
-    nav::setEndAction([] { ++ends; });
+    navigation().setEndAction([] { ++ends; });
     nav::show(ScreenId::Menu);
 }
 
