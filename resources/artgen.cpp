@@ -4,6 +4,8 @@
 // Draws every bitmap the screens show; the build runs it and embeds what it writes.
 // Usage: ohmara_artgen OUTPUT_DIR
 
+#include "app/version.h"
+
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -203,7 +205,7 @@ QImage splashPhotograph(int scale)
     return image.convertToFormat(QImage::Format_RGB888);
 }
 
-// "3.1" in red above a small banded resistor: the logo and, smaller, the menu's icon.
+// The version in red above a small banded resistor: the logo and, smaller, the menu's icon.
 QImage logo(int w, int h, int scale = 1)
 {
     QImage image(w * scale, h * scale, QImage::Format_RGB32);
@@ -215,7 +217,7 @@ QImage logo(int w, int h, int scale = 1)
 
     p.setPen(QColor(220, 0, 0));
     p.setFont(boldFont(int(h * 0.42)));
-    p.drawText(QRectF(0, 0, w, h * 0.55), Qt::AlignCenter, QStringLiteral("3.1"));
+    p.drawText(QRectF(0, 0, w, h * 0.55), Qt::AlignCenter, QStringLiteral(OHMARA_VERSION));
 
     const double bodyTop = h * 0.62;
     const double bodyHeight = h * 0.22;

@@ -19,10 +19,6 @@ void configureApplication()
     QApplication::setApplicationVersion(QStringLiteral(OHMARA_VERSION));
     // The installed launcher entry, so desktops match the windows to it and its icon.
     QApplication::setDesktopFileName(QStringLiteral(OHMARA_APP_ID));
-    QIcon icon;
-    for (const char *file : {":/art/menu-icon.png", ":/art/icon-48.png", ":/art/icon-64.png"})
-        icon.addFile(QLatin1String(file));
-    QApplication::setWindowIcon(icon);
     // One look on every desktop: the layout is fixed in pixels and must not depend on a theme.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // Every control sets its font; the desktop's default is never needed, nor loaded.
@@ -30,6 +26,14 @@ void configureApplication()
     // Only the quit button ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
     ui::installScreenReaderSupport();
+}
+
+void setWindowIcons()
+{
+    QIcon icon;
+    for (const char *file : {":/art/menu-icon.png", ":/art/icon-48.png", ":/art/icon-64.png"})
+        icon.addFile(QLatin1String(file));
+    QApplication::setWindowIcon(icon);
 }
 
 } // namespace app

@@ -6,6 +6,7 @@
 #include "app/startupmessages.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int, char **argv)
 {
@@ -28,5 +29,6 @@ int main(int, char **argv)
     app::configureApplication();
     app::Navigation navigation;
     navigation.show(app::ScreenId::Splash);
+    QTimer::singleShot(0, &application, app::setWindowIcons);
     return QApplication::exec();
 }

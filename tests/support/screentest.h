@@ -220,6 +220,7 @@ inline void startAtMenu()
     {                                                                                              \
         QApplication app(argc, argv);                                                              \
         app::configureApplication();                                                               \
+        app::setWindowIcons();                                                                     \
         TestClass test;                                                                            \
         return QTest::qExec(&test, argc, argv);                                                    \
     }
