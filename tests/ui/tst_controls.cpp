@@ -7,6 +7,7 @@
 #include "support/screentest.h"
 #include "ui/scheme.h"
 
+#include <QAccessible>
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -311,6 +312,16 @@ private slots:
         list->setEnabled(true);
         QTest::keyClick(list, Qt::Key_Down);
         QCOMPARE(list->text() + QString::number(seen.size()), QStringLiteral("red10"));
+        // An assistive tool reads the choice as text, one run of attributes from end to end.
+        QAccessibleTextInterface *text
+                = QAccessible::queryAccessibleInterface(list)->textInterface();
+        int start = -1, end = -1;
+        text->attributes(1, &start, &end);
+        QCOMPARE(QStringLiteral("%1 %2-%3")
+                         .arg(text->text(0, text->characterCount()))
+                         .arg(start)
+                         .arg(end),
+                 QStringLiteral("red 0-3"));
     }
 
 private:
