@@ -183,7 +183,8 @@ private:
     DropDownList *list() const { return static_cast<DropDownList *>(widget()); }
 };
 
-// A push button described by the result it produces; otherwise the toolkit's own.
+// A push button, pressed through the bus as by a click at once (the toolkit's own animates one,
+// a moment later), and described by the result it produces where it produces one.
 class ButtonAccessible : public QAccessibleWidget
 {
 public:
@@ -217,8 +218,7 @@ QAccessibleInterface *accessibleFor(const QString &, QObject *object)
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
     if (auto *list = qobject_cast<DropDownList *>(object))
         return new ListAccessible(list);
-    if (auto *button = qobject_cast<CommandButton *>(object);
-        button && describers().contains(button))
+    if (auto *button = qobject_cast<CommandButton *>(object))
         return new ButtonAccessible(button);
     if (auto *announcer = qobject_cast<Announcer *>(object))
         return new QAccessibleWidget(announcer, QAccessible::StatusBar);

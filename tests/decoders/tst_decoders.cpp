@@ -121,8 +121,12 @@ private slots:
         for (const QList<QVariant> &announcement : told)
             heard << announcement.front().toString();
 #ifdef OHMARA_ANNOUNCE_CHOICE
-        QVERIFY2(heard.size() == 2 && heard[0] == u"brown. 1" && heard[1].startsWith(u"brown"),
-                 qPrintable(heard.join(u'|')));
+#ifdef OHMARA_ANNOUNCEMENTS
+        // the list with the focus tells its choice with the result as it stands
+        QCOMPARE(heard, QStringList({"brown. 1", "brown. 1"}));
+#else
+        QCOMPARE(heard, QStringList({"brown. 1", "brown"}));
+#endif
 #else
         QCOMPARE(heard, QStringList({"1"}));
 #endif
