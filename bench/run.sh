@@ -72,7 +72,8 @@ switches() {
 }
 idle_figures() { # pid: wake-ups a second, resident kB
     local before
-    sleep 2
+    # Idle: the toolkit's pooled threads, which the screens' start used, end after 30 s idle.
+    sleep 35
     before=$(switches "$1")
     sleep 30
     # a thread that ended meanwhile woke an unknown number of times: at least once
