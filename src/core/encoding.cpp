@@ -74,7 +74,7 @@ struct RangeStep
 {
     QString Choice::*list;
     const char *item;
-    std::optional<double> divisor;
+    std::optional<double> divisor = {};
     const char *unit;
     MaximumOf maximumOf = MaximumOf::Scaled;
 };
