@@ -104,20 +104,16 @@ const ControlDef kControls[] = {
         {.name = "maxvalue", .kind = Kind::Label, .left = 5400, .top = 2280, .width = 1095, .height = 255, .flags = Flag::Border | Flag::FitCaption, .role = Role::Maximum},
         {.name = "multimax", .kind = Kind::Label, .left = 6480, .top = 2280, .width = 495, .height = 255, .flags = Flag::Border, .role = Role::MaximumUnit},
 };
+
+// A unit chosen before a point goes back to blank; only the first chooser's blank drops it.
+// "black" in lower case on the third band alone: what users see.
+const EncoderDesign kDesign{.body = kBody, .digitCount = 3, .units = kUnits, .points = {{{kAfterFirst, UnitReset::Always}, {kAfterSecond, UnitReset::WhenLocking}}}, .thirdZeroName = "black"};
 // clang-format on
 
 } // namespace
 
-// A unit chosen before a point goes back to blank; only the first chooser's blank drops it.
-// "black" in lower case on the third band alone: what users see.
 FiveBandEncoder::FiveBandEncoder()
-    : Encoder(
-            kWindow, kControls,
-            {.body = kBody,
-             .digitCount = 3,
-             .units = kUnits,
-             .points = {{{kAfterFirst, UnitReset::Always}, {kAfterSecond, UnitReset::WhenLocking}}},
-             .thirdZeroName = "black"})
+    : Encoder(kWindow, kControls, kDesign)
 {
     showEncoding();
 }

@@ -88,14 +88,13 @@ const ControlDef kControls[] = {
         {.name = "multimax", .kind = Kind::Label, .left = 6120, .top = 2400, .width = 495, .height = 255, .flags = Flag::Border, .role = Role::MaximumUnit},
 };
 
+const EncoderDesign kDesign{.body = kBody, .digitCount = 2, .units = kUnits, .points = {{{kInFront}, {kBetweenDigits}}}};
+// clang-format on
+
 } // namespace
 
 FourBandEncoder::FourBandEncoder()
-    : Encoder(kWindow, kControls,
-              {.body = kBody,
-               .digitCount = 2,
-               .units = kUnits,
-               .points = {{{kInFront}, {kBetweenDigits}}}})
+    : Encoder(kWindow, kControls, kDesign)
 {
     showEncoding();
 }
