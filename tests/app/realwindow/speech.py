@@ -50,11 +50,6 @@ CHART = [
 ]
 DECODERS = [
     ("x", MENU("colour code list(s)")),
-    ("Return", ["Colour Codes list.", "back to main screen {button}."]),
-    # Flat review's next line (the keypad's 9) down the chart, and its previous line (7) back up.
-    *[("KP_Prior", [line]) for line in CHART],
-    *[("KP_Home", [line]) for line in reversed(CHART[:-1])],
-    ("space", MENU("colour code list(s)")),
     ("Tab", ["4 band Colour code to value {button}."]),
     ("Return", ["Colour Code to Value.", "band 1 combo box."]),
     ("Down", ["brown. 1."]),
@@ -85,6 +80,15 @@ DECODERS = [
     ("Tab", None),
     ("b", ["brown. " + FIVE_BAND]),
     ("KP_Enter", ["band 5 tolerance combo box.", "brown.", Orca48("5 of 5. brown."), FIVE_BAND]),
+    ("Tab", None),
+    ("space", MENU("5 band colour code to value")),
+    ("shift+Tab shift+Tab shift+Tab", None),
+    ("shift+Tab", ["colour code list(s) {button}."]),
+    ("Return", ["Colour Codes list.", "back to main screen {button}."]),
+    # Flat review's next line (the keypad's 9) down the chart, and its previous line (7) back up;
+    # last, for the screen reader stays in flat review.
+    *[("KP_Prior", [line]) for line in CHART],
+    *[("KP_Home", [line]) for line in reversed(CHART[:-1])],
 ]
 ENCODERS = [
     ("x", MENU("colour code list(s)")),
