@@ -16,7 +16,7 @@ import time
 import Xlib.error
 from Xlib import X, display as xdisplay, protocol
 
-from remotedesktop import RemoteDesktop
+from remotedesktop import RemoteDesktop, proxy
 
 MENU_TITLE = "Ohmara V3.1"
 SKIPPED = 77  # what ctest counts as a test skipped
@@ -41,9 +41,6 @@ class Harness:
         self.runtime = self.home = self.input = self.remote = None
         self.dpy = self.root = self.screen = None
 
-    def pump(self):
-        """Events waiting for the test; the accessibility suite has a main loop to turn."""
-
     def check(self, condition, what):
         print(("ok    " if condition else "FAIL  ") + what, flush=True)
         if not condition:
@@ -52,7 +49,6 @@ class Harness:
     def wait(self, predicate, seconds=10.0):
         end = time.time() + seconds
         while time.time() < end:
-            self.pump()
             try:
                 if predicate():
                     return predicate()
@@ -81,21 +77,11 @@ class Harness:
         return bytes(self.prop(window, "_NET_WM_NAME") or b"").decode()
 
     def stack(self):
-        """The windows the window manager manages, bottom to top as the X server stacks their
-        frames; a window destroyed meanwhile is left out."""
-        order = [w.id for w in self.root.query_tree().children]
-
-        def frame(w):
-            try:
-                while w.query_tree().parent.id != self.root.id:
-                    w = w.query_tree().parent
-                return order.index(w.id)
-            except (Xlib.error.XError, ValueError):
-                return None
-
-        managed = self.prop(self.root, "_NET_CLIENT_LIST") or []
-        places = [(frame(w), w) for w in (self.dpy.create_resource_object("window", i) for i in managed)]
-        return [w for place, w in sorted((p for p in places if p[0] is not None), key=lambda p: p[0])]
+        """The windows the window manager manages, bottom to top as it stacks them; xfwm4 lists a
+        window there only once it has restacked a window, the others under them."""
+        stacked = list(self.prop(self.root, "_NET_CLIENT_LIST_STACKING") or [])
+        managed = [i for i in self.prop(self.root, "_NET_CLIENT_LIST") or [] if i not in stacked]
+        return [self.dpy.create_resource_object("window", i) for i in managed + stacked]
 
     def window(self, name):
         """The viewable window of that title; one destroyed while looked at is none."""
@@ -105,7 +91,6 @@ class Harness:
                     return w
             except Xlib.error.XError:
                 pass
-        return None
 
     def geometry(self, window):
         g, at = window.get_geometry(), window.translate_coords(self.root, 0, 0)
@@ -218,14 +203,12 @@ class Harness:
         self.check(on_top, "a calculator opened after the decoder comes on top: %s" % titles)
         return decoder, calculator
 
-    def accessibility_on(self):
-        status = ["org.a11y.Status", "IsEnabled", "<true>"]
-        self.gdbus("org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties.Set", *status)
-
     @staticmethod
-    def gdbus(destination, path, method, *args):
-        command = ["gdbus", "call", "--session", "--dest", destination, "--object-path", path, "--method", method]
-        subprocess.run(command + list(args), check=True, stdout=subprocess.DEVNULL)
+    def accessibility_on():
+        from gi.repository import GLib
+
+        status = proxy("org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties")
+        status.Set("(ssv)", "org.a11y.Status", "IsEnabled", GLib.Variant("b", True))
 
     # The display, the session bus's environment and the desktop.
 
@@ -241,9 +224,8 @@ class Harness:
         self.home = tempfile.mkdtemp()
         os.environ["XDG_CONFIG_HOME"] = self.home + "/.config"
         own = ("DISPLAY", "XDG_RUNTIME_DIR", "XDG_CONFIG_HOME")
-        environment = str({name: os.environ[name] for name in own})
-        bus = ["org.freedesktop.DBus", "/org/freedesktop/DBus"]
-        self.gdbus(*bus, "org.freedesktop.DBus.UpdateActivationEnvironment", environment)
+        bus = proxy("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus")
+        bus.UpdateActivationEnvironment("(a{ss})", {name: os.environ[name] for name in own})
 
     def start_desktop(self):
         """The window manager on the test's display; or a Wayland session on it, whose XWayland
@@ -318,7 +300,7 @@ class Harness:
 
     def end(self):
         if self.remote:
-            self.remote.stop()  # mutter ends on a signal only with no remote session running
+            self.remote.session.Stop()  # mutter ends on a signal only with no remote session running
         for child in reversed(self.children):
             child.terminate()  # a speech server ends its speech modules with it
             try:
