@@ -10,7 +10,7 @@ ohmara_packages_test=(clang-format black xvfb openbox xfwm4 kwin-x11 kwin-waylan
     xdotool python3-xlib clang libclang-rt-dev
     desktop-file-utils appstream dpkg-dev file lintian
     dbus-bin dbus-daemon libglib2.0-bin at-spi2-core python3-pyatspi
-    orca speech-dispatcher speech-dispatcher-espeak-ng qt6-gtk-platformtheme)
+    orca speech-dispatcher speech-dispatcher-espeak-ng)
 ohmara_packages_bench=(valgrind procps xvfb)
 
 ohmara_install() {

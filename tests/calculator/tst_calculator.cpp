@@ -36,6 +36,7 @@ private slots:
         row("parallel resistors", "parallel resistors", "100", "220", "68.75");
         row("series capacitors", "series capacitors", "1", "2", "0.666666666666667");
         row("parallel capacitors", "parallel capacitors", "0.1", "0.22", "0.32");
+        row("a long result", "series resistors", "-1.23456789012346E+300", "0", "-1.23456789012346E+300");
         row("a reciprocal fails", "series capacitors", "5", "0", "");
         row("a sum fails", "series resistors", "x", "1", "");
         row("typing computes nothing", "", "47", "3", "5");
@@ -61,7 +62,11 @@ private slots:
         } else if (!button.isEmpty()) {
             QTest::mouseClick(screentest::button(m_s, button), Qt::LeftButton);
         }
-        QTEST(caption(m_s, Role::Result), "shown");
+        // every digit in the box, on one line
+        auto *result = byRole<Label>(m_s, Role::Result);
+        QTEST(result->caption(), "shown");
+        QVERIFY(result->fontMetrics().horizontalAdvance(result->caption())
+                <= result->contentsRect().width());
         QCOMPARE(byRole<TextBox>(m_s, Role::FirstValue)->text() + u'|'
                          + byRole<TextBox>(m_s, Role::SecondValue)->text(),
                  button == u"clear" ? QStringLiteral("0|0") : first + u'|' + second);

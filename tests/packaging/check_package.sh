@@ -19,7 +19,6 @@ for size in 32 48 64 128 256; do
     files+=(share/icons/hicolor/${size}x$size/apps/$id.png)
     file "$root/${files[-1]}" | grep -q "$size x $size" || fail "no ${size}x$size icon"
 done
-[ -x "$root/bin/ohmara" ] || fail "program not installed"
 out=$(zcat "$root/share/man/man1/ohmara.1.gz" | groff -ww -z -man 2>&1)
 [ -z "$out" ] || fail "the manual page renders with warnings: $out"
 

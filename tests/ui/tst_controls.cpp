@@ -146,26 +146,6 @@ private slots:
         }
     }
 
-    void colours_data() { screens(); }
-    void colours()
-    {
-        Screen *s = shownScreen();
-        for (const ControlDef &def : s->design()) {
-            auto *label = def.kind == Kind::Label ? s->control<Label>(def.name) : nullptr;
-            if (!label)
-                continue;
-            // The design's colours under the desktop's scheme, text readable on a fixed colour.
-            const bool transparent = def.flags & Flag::Transparent;
-            const QPalette scheme = QApplication::palette();
-            QCOMPARE(label->autoFillBackground(), !transparent);
-            QCOMPARE(label->palette().color(QPalette::Window),
-                     colourOf(def.backColour, scheme, QPalette::Button));
-            QCOMPARE(label->palette().color(QPalette::WindowText),
-                     transparent ? colourOf(def.foreColour, scheme, QPalette::ButtonText)
-                                 : readableText(def.foreColour, def.backColour, scheme));
-        }
-    }
-
     // Lines, frames and boxes drawn; a caption on one line where the toolkit's own button draws
     // it; no caption cut at the bottom.
     void drawing_data() { screens(); }

@@ -15,10 +15,8 @@ import time
 
 
 class Orca48(str):
-    """What Orca 48 adds on "where am I" in a list and Orca 43 and 51 do not: the choice's position
-    in the list, and the choice that the list last announced with its result, which Orca 48 reads
-    back as the list's description (it speaks any new description of the control with the focus, so
-    that is where the announcement goes)."""
+    """What only Orca 48 says on "where am I" in a list: the choice's position, and the choice the
+    list last announced, which it reads back as the list's description."""
 
 
 # What Orca says, key by key, written down from what each screen shows. None: not checked (Orca may skip a
@@ -27,7 +25,6 @@ class Orca48(str):
 WELCOME = "welcome to Ohmara version 3.1, to begin click one of these buttons..."
 MENU = lambda button: ["Ohmara V3.1.", button + " {button}.", WELCOME]
 FOUR_BAND = "4.7 kilo ohms, 5 %, minimum 4.465 Kohm, maximum 4.935 Kohm."
-FIVE_BAND = "1.00 kilo ohms, 1 %, minimum 0.99 Kohm, maximum 1.01 Kohm."
 # The chart as flat review reads it, line by line, top to bottom.
 CHART = [
     "four-band example: yellow body, bands brown, black, red, gold 1 Kilo ohm (1000 ohms)",
@@ -66,23 +63,6 @@ DECODERS = [
     ("shift+Tab", ["band 3 combo box.", "red.", FOUR_BAND]),
     ("Tab Tab", None),
     ("space", MENU("4 band Colour code to value")),
-    ("Tab Tab", None),
-    ("Tab", ["5 band colour code to value {button}."]),
-    ("Return", ["5 band colour code to value.", "band 1 combo box."]),
-    ("Down", ["brown. 1."]),
-    ("Tab", None),
-    ("b", ["black. 10."]),
-    ("Tab", None),
-    ("b", ["black. 100."]),
-    ("Tab", None),
-    ("b", ["black. 100 ohms."]),
-    ("Down", ["brown. 1.00 kilo ohms."]),
-    ("Tab", None),
-    ("b", ["brown. " + FIVE_BAND]),
-    ("KP_Enter", ["band 5 tolerance combo box.", "brown.", Orca48("5 of 5. brown."), FIVE_BAND]),
-    ("Tab", None),
-    ("space", MENU("5 band colour code to value")),
-    ("shift+Tab shift+Tab shift+Tab", None),
     ("shift+Tab", ["colour code list(s) {button}."]),
     ("Return", ["Colour Codes list.", "back to main screen {button}."]),
     # Flat review's next line (the keypad's 9) down the chart, and its previous line (7) back up;
@@ -107,20 +87,7 @@ ENCODERS = [
     ("Down", ["10%. 470 Kohm 10%: Yellow, Purple, Yellow, Silver; minimum 423 Kohm, maximum 517 Kohm."]),
     ("Tab", None),
     ("space", MENU("4 band Value to Colour code")),
-    ("Tab Tab", None),
-    ("Tab", ["5 band value to colour code {button}."]),
-    ("Return", ["5 band value to colour code.", "1st digit combo box."]),
-    ("4", ["4. 4: Yellow."]),
-    ("Tab Tab 7 Tab Tab", None),
-    ("0", ["0. 470: Yellow, Purple, black."]),
-    ("Tab Down Down", None),
-    ("Down", [" Kohm. 470 Kohm: Yellow, Purple, black, Orange."]),
-    ("Tab", None),
-    ("1", ["1%. 470 Kohm 1%: Yellow, Purple, black, Orange, Brown; minimum 465.3 Kohm, maximum 474.7 Kohm."]),
-    ("Tab", None),
-    ("space", MENU("5 band value to colour code")),
-    ("shift+Tab", None),
-    ("shift+Tab", ["resistor/capacitor calculator {button}."]),
+    ("Tab", ["resistor/capacitor calculator {button}."]),
     ("Return", ["Resistor/Capacitor Calculator.", "series resistors {button}."]),
     ("Tab Tab Tab Tab ctrl+a 4 period 7 Tab ctrl+a 1 0 shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab", None),
     ("space", ["14.7."]),
@@ -165,10 +132,8 @@ def heard_as_expected(said, expected):
 
 
 def own_pid_namespace(*command):
-    """Orca will not start while it sees another Orca of the same user anywhere on the machine:
-    in a PID namespace of its own, with a /proc of its own, it sees none. Without root, in a user
-    namespace too. A chroot's / may be no mount point, whose propagation cannot change: the new
-    /proc is kept from the rest of the machine by its own mount point."""
+    """Orca will not start while it sees another Orca of the same user: in a PID namespace and a
+    /proc of its own (kept by a mount point of its own, as a chroot's / may be none) it sees none."""
     user = [] if os.geteuid() == 0 else ["--user", "--map-current-user"]
     own_proc = "mount --make-rprivate /proc 2>/dev/null || mount --make-rprivate /; mount -t proc proc /proc"
     namespaces = "--pid --fork --kill-child --mount --propagation unchanged".split()
