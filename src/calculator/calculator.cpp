@@ -15,13 +15,13 @@ using namespace ui;
 const WindowDef kWindow{.caption = "Resistor/Capacitor Calculator", .width = 4605, .height = 3900, .border = Border::FixedSingle, .taskbarButton = true, .placement = Placement::CentreScreen};
 
 const ControlDef kControls[] = {
-        {.name = "Command1", .kind = Kind::CommandButton, .left = 360, .top = 0, .width = 1695, .height = 495, .caption = "series resistors", .tabIndex = 0},
-        {.name = "Command2", .kind = Kind::CommandButton, .left = 2040, .top = 0, .width = 1695, .height = 495, .caption = "parallel resistors", .tabIndex = 1},
-        {.name = "Command6", .kind = Kind::CommandButton, .left = 360, .top = 480, .width = 1695, .height = 495, .caption = "series capacitors", .tabIndex = 2},
-        {.name = "Command5", .kind = Kind::CommandButton, .left = 2040, .top = 480, .width = 1695, .height = 495, .caption = "parallel capacitors", .tabIndex = 3},
+        {.name = "Command1", .kind = Kind::CommandButton, .left = 360, .top = 0, .width = 1695, .height = 495, .caption = "series resistors", .tabIndex = 0, .role = Role::SeriesResistors},
+        {.name = "Command2", .kind = Kind::CommandButton, .left = 2040, .top = 0, .width = 1695, .height = 495, .caption = "parallel resistors", .tabIndex = 1, .role = Role::ParallelResistors},
+        {.name = "Command6", .kind = Kind::CommandButton, .left = 360, .top = 480, .width = 1695, .height = 495, .caption = "series capacitors", .tabIndex = 2, .role = Role::SeriesCapacitors},
+        {.name = "Command5", .kind = Kind::CommandButton, .left = 2040, .top = 480, .width = 1695, .height = 495, .caption = "parallel capacitors", .tabIndex = 3, .role = Role::ParallelCapacitors},
         {.name = "val1", .kind = Kind::TextBox, .left = 720, .top = 1320, .width = 1575, .height = 285, .caption = "0", .tabIndex = 4, .role = Role::FirstValue},
         {.name = "val2", .kind = Kind::TextBox, .left = 720, .top = 1680, .width = 1575, .height = 285, .caption = "0", .tabIndex = 5, .role = Role::SecondValue},
-        {.name = "Command4", .kind = Kind::CommandButton, .left = 360, .top = 2760, .width = 975, .height = 315, .caption = "clear", .tabIndex = 6},
+        {.name = "Command4", .kind = Kind::CommandButton, .left = 360, .top = 2760, .width = 975, .height = 315, .caption = "clear", .tabIndex = 6, .role = Role::Clear},
         {.name = "Command3", .kind = Kind::CommandButton, .left = 120, .top = 3240, .width = 4455, .height = 375, .caption = "back to main screen", .tabIndex = 7, .role = Role::Back},
         {.name = "Label1", .kind = Kind::Label, .left = 600, .top = 2040, .width = 1455, .height = 255, .flags = Flag::Border | Flag::FitCaption, .tabIndex = 8, .role = Role::Result},
         {.name = "Label2", .kind = Kind::Label, .left = 0, .top = 1320, .width = 855, .height = 255, .caption = "value 1", .tabIndex = 9, .labelFor = "val1"},
@@ -37,17 +37,17 @@ Calculator::Calculator()
     m_firstValue = bound<TextBox>(Role::FirstValue);
     m_secondValue = bound<TextBox>(Role::SecondValue);
     m_resultBox = bound<Label>(Role::Result);
-    auto *seriesResistors = control<CommandButton>("Command1");
-    auto *parallelResistors = control<CommandButton>("Command2");
-    auto *seriesCapacitors = control<CommandButton>("Command6");
-    auto *parallelCapacitors = control<CommandButton>("Command5");
+    auto *seriesResistors = bound<CommandButton>(Role::SeriesResistors);
+    auto *parallelResistors = bound<CommandButton>(Role::ParallelResistors);
+    auto *seriesCapacitors = bound<CommandButton>(Role::SeriesCapacitors);
+    auto *parallelCapacitors = bound<CommandButton>(Role::ParallelCapacitors);
     connect(seriesResistors, &CommandButton::clicked, this, &Calculator::computeSeriesResistors);
     connect(parallelResistors, &CommandButton::clicked, this,
             &Calculator::computeParallelResistors);
     connect(seriesCapacitors, &CommandButton::clicked, this, &Calculator::computeSeriesCapacitors);
     connect(parallelCapacitors, &CommandButton::clicked, this,
             &Calculator::computeParallelCapacitors);
-    connect(control<CommandButton>("Command4"), &CommandButton::clicked, this,
+    connect(bound<CommandButton>(Role::Clear), &CommandButton::clicked, this,
             &Calculator::clearAll);
     connect(bound<CommandButton>(Role::Back), &CommandButton::clicked, this,
             &Calculator::leaveRequested);

@@ -19,7 +19,7 @@ const WindowDef kWindow{.caption = "Colour Codes list", .width = 5340, .height =
 // text in the table is transparent, so the rules stay visible across the wider captions.
 // clang-format off
 const ControlDef kControls[] = {
-        {.name = "Command1", .kind = Kind::CommandButton, .left = 240, .top = 0, .width = 5055, .height = 315, .caption = "back to main screen", .tabIndex = 0},
+        {.name = "Command1", .kind = Kind::CommandButton, .left = 240, .top = 0, .width = 5055, .height = 315, .caption = "back to main screen", .tabIndex = 0, .role = Role::Back},
         {.name = "Picture1", .kind = Kind::PictureBox, .left = 1080, .top = 360, .width = 2480, .height = 925, .caption = ":/art/chart-four.png", .tabIndex = 61, .accessibleName = "four-band example: yellow body, bands brown, black, red, gold"},
         {.name = "Picture2", .kind = Kind::PictureBox, .left = 1200, .top = 5760, .width = 2480, .height = 925, .caption = ":/art/chart-five.png", .tabIndex = 62, .accessibleName = "five-band example: dark blue body, bands brown, black, black, brown, brown"},
         {.name = "Line1", .kind = Kind::Line, .left = 1080, .top = 2520, .width = 5040, .height = 2520},
@@ -124,7 +124,7 @@ const ControlDef kControls[] = {
 ColourChart::ColourChart()
     : Screen(kWindow, kControls)
 {
-    connect(control<CommandButton>("Command1"), &CommandButton::clicked, this,
+    connect(bound<CommandButton>(Role::Back), &CommandButton::clicked, this,
             &ColourChart::leaveRequested);
 }
 

@@ -56,10 +56,16 @@ enum class Role {
     OpenFiveBandDecoder,
     OpenFiveBandEncoder,
     Quit,
-    // The calculator's boxes.
+    // The calculator's boxes and buttons.
     FirstValue,
     SecondValue,
     Result,
+    SeriesResistors,
+    ParallelResistors,
+    SeriesCapacitors,
+    ParallelCapacitors,
+    Clear,
+    News, // the splash's line that a click does not leave
 };
 
 } // namespace ui
