@@ -32,7 +32,7 @@ void setWindowIcons()
 {
     QIcon icon;
     for (const char *file : {":/art/menu-icon.png", ":/art/icon-48.png", ":/art/icon-64.png"})
-        icon.addFile(QLatin1String(file));
+        icon.addPixmap(ui::artwork(QLatin1String(file)));
     QApplication::setWindowIcon(icon);
 }
 

@@ -25,13 +25,13 @@ QPixmap bitmap(const char *path)
     const QString file = QLatin1String(path);
     const qsizetype dot = file.lastIndexOf(u'.');
     if (qApp->devicePixelRatio() > 1.5 && dot > 0) {
-        QPixmap sharp(file.left(dot) + QLatin1String("@2x") + file.mid(dot));
+        QPixmap sharp = artwork(file.left(dot) + QLatin1String("@2x") + file.mid(dot));
         if (!sharp.isNull()) {
             sharp.setDevicePixelRatio(2);
             return sharp;
         }
     }
-    return QPixmap(file);
+    return artwork(file);
 }
 
 } // namespace

@@ -3,11 +3,22 @@
 
 #include "ui/designstyle.h"
 
+#include <QImageReader>
+
 namespace ui {
 
 QRect rectOf(const ControlDef &def)
 {
     return QRect(pixels(def.left), pixels(def.top), pixels(def.width), pixels(def.height));
+}
+
+QPixmap artwork(const QString &file)
+{
+    // Each in the format its name says: no image plugin is asked to guess, which would load them
+    // all, and the libraries they need, before the first window shows.
+    QImageReader reader(file, file.section(u'.', -1).toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
 }
 
 QFont fontOf(Font font)

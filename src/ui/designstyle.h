@@ -8,6 +8,7 @@
 #include "ui/design.h"
 
 #include <QFont>
+#include <QPixmap>
 #include <QRect>
 #include <QWidget>
 
@@ -15,6 +16,8 @@ namespace ui {
 
 QRect rectOf(const ControlDef &def);
 QFont fontOf(Font font);
+// One of the program's own images.
+QPixmap artwork(const QString &file);
 // Names the control as its design row says, for a screen reader.
 void nameForScreenReaders(QWidget *control, const ControlDef &def);
 

@@ -39,13 +39,24 @@ X11 x11()
     return {c, xcb_setup_roots_iterator(xcb_get_setup(c)).data->root};
 }
 
+// Asked for together: one round trip to the X server for all.
+std::vector<xcb_atom_t> atoms(xcb_connection_t *c, std::initializer_list<const char *> names)
+{
+    std::vector<xcb_intern_atom_cookie_t> asked;
+    for (const char *name : names)
+        asked.push_back(xcb_intern_atom(c, false, uint16_t(strlen(name)), name));
+    std::vector<xcb_atom_t> found;
+    for (xcb_intern_atom_cookie_t cookie : asked) {
+        std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
+                xcb_intern_atom_reply(c, cookie, nullptr), &std::free);
+        found.push_back(reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE));
+    }
+    return found;
+}
+
 xcb_atom_t atom(xcb_connection_t *c, const char *name)
 {
-    std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
-            xcb_intern_atom_reply(c, xcb_intern_atom(c, false, uint16_t(strlen(name)), name),
-                                  nullptr),
-            &std::free);
-    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    return atoms(c, {name}).front();
 }
 
 // The 32-bit values of a window's property; empty when it has none.
@@ -178,10 +189,12 @@ void skipTaskbarAndPager(QWidget *window)
         return;
     // Written on the unmapped window; the toolkit keeps these when it adds its own states.
     const auto id = xcb_window_t(window->winId());
-    const xcb_atom_t netWmState = atom(x.connection, "_NET_WM_STATE");
+    const auto names
+            = atoms(x.connection,
+                    {"_NET_WM_STATE", "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"});
+    const xcb_atom_t netWmState = names[0];
     auto states = property(x.connection, id, netWmState, XCB_ATOM_ATOM);
-    for (const char *skip : {"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"}) {
-        const xcb_atom_t state = atom(x.connection, skip);
+    for (xcb_atom_t state : {names[1], names[2]}) {
         if (std::find(states.begin(), states.end(), state) == states.end())
             states.push_back(state);
     }
