@@ -17,7 +17,6 @@ import session
 import speech
 from harness import Harness
 
-
 SUITES = {
     "desktop": desktop.run,
     "session": session.run,
